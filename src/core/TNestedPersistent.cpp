@@ -1,0 +1,7 @@
+#include "core/TNestedPersistent.h"
+
+void TNestedPersistent::PropertyChanged()
+{
+    if (OnChange)
+        OnChange();
+}

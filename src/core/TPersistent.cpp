@@ -1,0 +1,3 @@
+#include "core/TPersistent.h"
+
+TPersistent::~TPersistent() = default;

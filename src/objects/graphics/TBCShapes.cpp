@@ -1,0 +1,6 @@
+#include "objects/graphics/TBCShapes.h"
+
+TBCShapes::TBCShapes()
+{
+}
+

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/Enumerations.h"
+#include "core/TBrush.h"
+#include "core/TGGraphicControl.h"
+#include "core/TPen.h"
+
+// A rectangle, rounded rectangle or ellipse with an outline pen and a fill brush.
+class TGLabelShapes : public TGGraphicControl
+{
+public:
+    static constexpr const char *StaticClassName = "TGLabelShapes";
+
+    TGLabelShapes();
+
+    const char *ClassName() const override { return StaticClassName; }
+    static const TPropertyTable &Properties();
+    const TPropertyTable &properties() const override;
+
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool value);
+    TBrush &Brush() { return FBrush; }
+    const TBrush &Brush() const { return FBrush; }
+    TPen &Pen() { return FPen; }
+    const TPen &Pen() const { return FPen; }
+    qint32 RoundPerc() const { return FRoundPerc; }
+    void SetRoundPerc(qint32 value) { Update(FRoundPerc, value); }
+    TShapeType Shape() const { return FShape; }
+    void SetShape(TShapeType value) { Update(FShape, value); }
+
+private:
+    bool FTransparent = false;
+    TBrush FBrush;
+    TPen FPen;
+    qint32 FRoundPerc = 25;
+    TShapeType FShape = TShapeType::stRectangle;
+};

@@ -1,0 +1,6 @@
+#include "objects/text/TGBusinessCardLabel.h"
+
+TGBusinessCardLabel::TGBusinessCardLabel()
+{
+}
+

@@ -1,0 +1,6 @@
+#include "objects/text/TGMultiLineLabel.h"
+
+TGMultiLineLabel::TGMultiLineLabel()
+{
+}
+

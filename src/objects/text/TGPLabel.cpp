@@ -1,0 +1,6 @@
+#include "objects/text/TGPLabel.h"
+
+TGPLabel::TGPLabel()
+{
+}
+

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QMainWindow>
+
+// The application's main window.
+class TMainScreen : public QMainWindow
+{
+public:
+    explicit TMainScreen(QWidget *parent = nullptr);
+};

@@ -2,11 +2,13 @@
 
 #include "batch/DesignJson.h"
 #include "core/TDesign.h"
+#include "core/TGGraphicControl.h"
 #include "core/TGLabelObjectFiler.h"
 #include "objects/StandardClasses.h"
 #include "platform/EQuandrelError.h"
 
 #include <QFileInfo>
+#include <QSet>
 #include <QTextStream>
 
 namespace {
@@ -47,10 +49,27 @@ int Info(const QStringList &args, QTextStream &out)
     return 0;
 }
 
+// Reading gives every object a fresh name; a conversion keeps the names the
+// file stored, so that a design comes back as it was written. Names that are
+// missing or not unique stay fresh, as they would in the editor.
+void RestoreStoredNames(TDesign &design)
+{
+    QSet<QString> seen;
+    for (int i = 0; i < design.Count(); ++i) {
+        const QString stored = design.At(i)->StoredName();
+        if (stored.isEmpty() || seen.contains(stored.toLower()))
+            return;
+        seen.insert(stored.toLower());
+    }
+    for (int i = 0; i < design.Count(); ++i)
+        design.At(i)->SetName(design.At(i)->StoredName());
+}
+
 int Convert(const QStringList &args, QTextStream &)
 {
     TDesign design;
     LoadDesign(args.at(0), design);
+    RestoreStoredNames(design);
     try {
         TGLabelObjectFiler(StandardClasses()).SaveToFile(design, args.at(1));
     } catch (const EQuandrelError &e) {

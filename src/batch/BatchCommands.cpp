@@ -24,20 +24,24 @@ const char *const Usage =
     "Exit status: 0 success, 1 a design that cannot be read or written, 2 wrong arguments.\n";
 
 // A design file that cannot be used, with the file it concerns.
-struct EBatchFileError
+class EBatchFileError : public EQuandrelError
 {
+public:
+    EBatchFileError(const QString &fileName, const QString &message)
+        : EQuandrelError(message), FileName(fileName)
+    {
+    }
     QString FileName;
-    QString Message;
 };
 
 void LoadDesign(const QString &fileName, TDesign &design)
 {
     if (!QFileInfo(fileName).isFile())
-        throw EBatchFileError{fileName, QStringLiteral("no such design file at byte offset 0")};
+        throw EBatchFileError(fileName, QStringLiteral("no such design file at byte offset 0"));
     try {
         TGLabelObjectFiler(StandardClasses()).LoadFromFile(design, fileName);
     } catch (const EQuandrelError &e) {
-        throw EBatchFileError{fileName, e.message()};
+        throw EBatchFileError(fileName, e.message());
     }
 }
 
@@ -73,7 +77,7 @@ int Convert(const QStringList &args, QTextStream &)
     try {
         TGLabelObjectFiler(StandardClasses()).SaveToFile(design, args.at(1));
     } catch (const EQuandrelError &e) {
-        throw EBatchFileError{args.at(1), e.message()};
+        throw EBatchFileError(args.at(1), e.message());
     }
     return 0;
 }
@@ -106,7 +110,7 @@ int RunBatchCommand(const QStringList &arguments, QTextStream &out, QTextStream 
         try {
             return command.Run(arguments.mid(1), out);
         } catch (const EBatchFileError &e) {
-            err << "quandrel-batch: " << e.FileName << ": " << e.Message << '\n';
+            err << "quandrel-batch: " << e.FileName << ": " << e.message() << '\n';
             return 1;
         }
     }

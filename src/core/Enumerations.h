@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/GraphicsStyles.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QtGlobal>
-#include <initializer_list>
 #include <vector>
 
 // Every enumeration a design object publishes. The member order is the
@@ -17,14 +18,6 @@ enum class TShadowDirection { sdNone, sdRight, sdLeft, sdDownRight, sdDownLeft, 
 // Special-effects text names its shadow directions exactly like the labels do.
 using TShadowOrientation = TShadowDirection;
 enum class TDegrees { dg90, dg180, dg270, dg360 };
-enum class TFontPitch { fpDefault, fpVariable, fpFixed };
-enum class TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
-enum class TPenMode {
-    pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
-    pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
-};
-enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
-enum class TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 enum class TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
 enum class TLineStyle { stHorizontal, stVertical, stAngleSlopingUp, stAngleSlopingDown };
 enum class TFillDirection { gdUp, gdDown, gdLeft, gdRight };
@@ -42,33 +35,6 @@ enum class TSurfaceType { stBrushTransparent, stBrushPattern, stBrushImage, stGr
 namespace Gsstext {
 enum class TSurfaceType { stNormal, stBrushTransparent, stBrushImage, stGradientFill };
 }
-
-// The font style set: bit n holds the member of ordinal n, as the file lists
-// set members in ordinal order.
-class TFontStyles
-{
-public:
-    constexpr TFontStyles() = default;
-    constexpr TFontStyles(std::initializer_list<TFontStyle> styles)
-    {
-        for (TFontStyle s : styles)
-            FBits |= bit(s);
-    }
-    static constexpr TFontStyles fromMask(quint32 mask)
-    {
-        TFontStyles s;
-        s.FBits = quint8(mask & 0x0F);
-        return s;
-    }
-    constexpr quint32 mask() const { return FBits; }
-    constexpr bool contains(TFontStyle s) const { return FBits & bit(s); }
-    constexpr bool operator==(TFontStyles o) const { return FBits == o.FBits; }
-    constexpr bool operator!=(TFontStyles o) const { return FBits != o.FBits; }
-
-private:
-    static constexpr quint8 bit(TFontStyle s) { return quint8(1u << int(s)); }
-    quint8 FBits = 0;
-};
 
 // The names of an enumeration's members as the design file spells them.
 struct TEnumInfo
@@ -103,3 +69,8 @@ QUANDREL_DECLARE_ENUM_INFO(TGPShapeType)
 QUANDREL_DECLARE_ENUM_INFO(Gsshape::TSurfaceType)
 QUANDREL_DECLARE_ENUM_INFO(Gsstext::TSurfaceType)
 #undef QUANDREL_DECLARE_ENUM_INFO
+
+// The card's outline: the background is clipped to it and its outline drawn.
+enum class TLabelShapeType { lsRectangle, lsRoundRect, lsEllipse };
+// Grid dots and snapping steps of 4 or 8 pixels.
+enum class TGridSize { gs4x4, gs8x8 };

@@ -1,6 +1,9 @@
 #include "core/TDesign.h"
 
 #include "core/TGGraphicControl.h"
+#include "platform/WinMath.h"
+
+#include <QPainter>
 
 namespace {
 
@@ -30,6 +33,8 @@ TDesign::TDesign() = default;
 
 TDesign::~TDesign()
 {
+    // The editor is gone by now: nobody is left to hear of removals.
+    OnObjectRemoving = nullptr;
     Clear();
 }
 
@@ -62,6 +67,8 @@ std::unique_ptr<TGGraphicControl> TDesign::Remove(TGGraphicControl *object)
     const int index = IndexOf(object);
     if (index < 0)
         return nullptr;
+    if (OnObjectRemoving)
+        OnObjectRemoving(object);
     std::unique_ptr<TGGraphicControl> removed = std::move(FObjects[size_t(index)]);
     FObjects.erase(FObjects.begin() + index);
     CountName(removed->Name(), -1);
@@ -71,10 +78,104 @@ std::unique_ptr<TGGraphicControl> TDesign::Remove(TGGraphicControl *object)
 
 void TDesign::Clear()
 {
-    for (auto &object : FObjects)
-        object->FDesign = nullptr;
-    FObjects.clear();
-    FComponentNumberUse.fill(0);
+    while (!FObjects.empty())
+        Remove(FObjects.back().get());
+}
+
+void TDesign::BringToFront(TGGraphicControl *object)
+{
+    const int index = IndexOf(object);
+    if (index < 0)
+        return;
+    std::unique_ptr<TGGraphicControl> moved = std::move(FObjects[size_t(index)]);
+    FObjects.erase(FObjects.begin() + index);
+    FObjects.push_back(std::move(moved));
+}
+
+void TDesign::SendToBack(TGGraphicControl *object)
+{
+    const int index = IndexOf(object);
+    if (index < 0)
+        return;
+    std::unique_ptr<TGGraphicControl> moved = std::move(FObjects[size_t(index)]);
+    FObjects.erase(FObjects.begin() + index);
+    FObjects.insert(FObjects.begin(), std::move(moved));
+}
+
+QString TDesign::UniqueName(const QString &prefix) const
+{
+    for (int n = 1; n <= 1000; ++n) {
+        const QString name = prefix + QString::number(n);
+        if (!FindObject(name))
+            return name;
+    }
+    return QString();
+}
+
+void TDesign::SetSize(int width, int height)
+{
+    FWidth = width;
+    FHeight = height;
+}
+
+void TDesign::SetZoom(float newZoom)
+{
+    if (newZoom == FZoom)
+        return;
+    FZooming = true;
+    // A zoom that is (nearly) zero would divide by zero; treat it as 100 %.
+    const float current = int(FZoom * 10) == 0 ? 1.0f : FZoom;
+    const double f = double(newZoom) / double(current);
+    FWidth = WinMath::RoundHalfEven(FWidth * f);
+    FHeight = WinMath::RoundHalfEven(FHeight * f);
+    FZoom = newZoom;
+    for (const auto &object : FObjects)
+        object->SetZoom(newZoom);
+    FZooming = false;
+}
+
+void TDesign::FireLabelChanged()
+{
+    if (!FZooming && OnLabelChanged)
+        OnLabelChanged();
+}
+
+void TDesign::RequestRefit()
+{
+    if (OnRefitRequested)
+        OnRefitRequested();
+}
+
+void TDesign::PaintObjects(QPainter &painter) const
+{
+    for (const auto &object : FObjects)
+        object->DrawOnto(painter, object->Left(), object->Top());
+}
+
+void TDesign::PrintObjects(TReport &report, double originX, double originY) const
+{
+    for (const auto &object : FObjects)
+        object->PrintTo(report, originX, originY);
+}
+
+void TDesign::PurgeStrayObjects()
+{
+    for (int i = Count() - 1; i >= 0; --i) {
+        const TGGraphicControl *object = At(i);
+        if (object->Top() > FHeight - 10 || object->Left() > FWidth - 10 || object->Width() < 1
+            || object->Height() < 1)
+            Remove(At(i));
+    }
+}
+
+void TDesign::ClampObjects()
+{
+    for (const auto &object : FObjects) {
+        if (object->Top() > FHeight - 10)
+            object->SetTop(FHeight - 10);
+        if (object->Left() > FWidth - 20)
+            object->SetLeft(FWidth - 20);
+    }
 }
 
 QString TDesign::UniqueComponentName() const
@@ -85,10 +186,16 @@ QString TDesign::UniqueComponentName() const
     return QString();
 }
 
-void TDesign::ObjectChanged(TGGraphicControl *object)
+void TDesign::ObjectChanged(TGGraphicControl *)
 {
-    if (OnObjectChanged)
-        OnObjectChanged(object);
+    if (!FPrinting)
+        FireLabelChanged();
+}
+
+void TDesign::ObjectBecameUnselectable(TGGraphicControl *object)
+{
+    if (OnObjectBecameUnselectable)
+        OnObjectBecameUnselectable(object);
 }
 
 void TDesign::ObjectRenamed(const QString &oldName, const QString &newName)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Enumerations.h"
+
 #include <QString>
 #include <QStringView>
 #include <array>
@@ -7,11 +9,15 @@
 #include <memory>
 #include <vector>
 
+class QPainter;
 class TGGraphicControl;
+class TReport;
 
-// The objects of one card in z-order (bottom first). The design owns them
-// and keeps their names, so that objects read from a stream can be given
-// names no other object bears.
+// One card: its design objects in z-order (bottom first), its size in
+// pixels at the current zoom, its outline shape and the zoom itself. The
+// design owns the objects and keeps their names unique. It holds no widget:
+// the editor shows and edits it, and the batch tool draws and prints it
+// without a display.
 class TDesign
 {
 public:
@@ -33,17 +39,56 @@ public:
     TGGraphicControl *Add(std::unique_ptr<TGGraphicControl> object);
     std::unique_ptr<TGGraphicControl> Remove(TGGraphicControl *object);
     void Clear();
+    void BringToFront(TGGraphicControl *object);
+    void SendToBack(TGGraphicControl *object);
 
     // The first "Component" + N that no object bears, or an empty string
     // when all of them are taken.
     QString UniqueComponentName() const;
+    // The first prefix + N, N from 1 to 1000, that no object bears; empty when all are taken.
+    QString UniqueName(const QString &prefix) const;
 
-    // Raised for every change an object reports outside stream reading.
-    std::function<void(TGGraphicControl *)> OnObjectChanged;
+    // The card's size in pixels at the current zoom.
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    void SetSize(int width, int height);
+    TLabelShapeType Shape() const { return FShape; }
+    void SetShape(TLabelShapeType value) { FShape = value; }
+
+    float Zoom() const { return FZoom; }
+    // Scales the card and every object; changes made by zooming are not
+    // reported as changes of the design.
+    void SetZoom(float newZoom);
+
+    // While printing, objects report no changes.
+    bool Printing() const { return FPrinting; }
+    void SetPrinting(bool value) { FPrinting = value; }
+    // Reports a change of the design unless the zoom is being applied.
+    void FireLabelChanged();
+    // Asks the editor to refit its selection frame once pending work is done.
+    void RequestRefit();
+
+    // Every object in z-order, each at its position.
+    void PaintObjects(QPainter &painter) const;
+    // Every object on the report with the card's top-left corner at (x, y) inches.
+    void PrintObjects(TReport &report, double originX, double originY) const;
+
+    // Removes objects that lie off the card or have no size (nothing is reported).
+    void PurgeStrayObjects();
+    // Pulls objects that lie past the card's right or bottom edge back onto it.
+    void ClampObjects();
+
+    // Raised for every change of the design the user should save.
+    std::function<void()> OnLabelChanged;
+    std::function<void()> OnRefitRequested;
+    std::function<void(TGGraphicControl *)> OnObjectBecameUnselectable;
+    // Raised before an object is removed and destroyed (the editor drops it from its selection).
+    std::function<void(TGGraphicControl *)> OnObjectRemoving;
 
 private:
     friend class TGGraphicControl;
     void ObjectChanged(TGGraphicControl *object);
+    void ObjectBecameUnselectable(TGGraphicControl *object);
     void ObjectRenamed(const QString &oldName, const QString &newName);
     void CountName(const QString &name, int delta);
 
@@ -51,4 +96,10 @@ private:
     // How many objects bear each "Component" + N name: naming stays cheap
     // however many objects a design holds.
     std::array<int, MaxComponentNumber + 1> FComponentNumberUse{};
+    int FWidth = 336;
+    int FHeight = 192;
+    TLabelShapeType FShape = TLabelShapeType::lsRoundRect;
+    float FZoom = 1.0f;
+    bool FZooming = false;
+    bool FPrinting = false;
 };

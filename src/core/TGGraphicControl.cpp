@@ -2,6 +2,9 @@
 
 #include "core/PropertyBuilder.h"
 #include "core/TDesign.h"
+#include "platform/WinMath.h"
+
+#include <QPainter>
 
 TGGraphicControl::TGGraphicControl() = default;
 
@@ -47,7 +50,14 @@ void TGGraphicControl::SetBounds(qint32 left, qint32 top, qint32 width, qint32 h
     FTop = top;
     FWidth = width;
     FHeight = height;
-    Changed();
+    if (!FLoading)
+        BoundsChanged();
+}
+
+void TGGraphicControl::SetUnselectable(bool value)
+{
+    if (Update(FUnselectable, value) && value && FDesign && !FLoading)
+        FDesign->ObjectBecameUnselectable(this);
 }
 
 void TGGraphicControl::Changed()
@@ -57,3 +67,74 @@ void TGGraphicControl::Changed()
 }
 
 void TGGraphicControl::Loaded() {}
+
+void TGGraphicControl::Paint(QPainter &) const {}
+
+void TGGraphicControl::DrawOnto(QPainter &painter, int x, int y) const
+{
+    painter.save();
+    painter.translate(x, y);
+    Paint(painter);
+    painter.restore();
+}
+
+void TGGraphicControl::PrintTo(TReport &, double, double) const {}
+
+void TGGraphicControl::ApplyFont(const TFont &) {}
+
+void TGGraphicControl::BeforeWrite() {}
+
+void TGGraphicControl::BoundsChanged()
+{
+    if (FInBoundsChanged)
+        return;
+    FInBoundsChanged = true;
+    const QRect bounds = BoundsRect();
+    if (FLastBounds.isNull())
+        FLastBounds = bounds;
+    if (bounds != FLastBounds) {
+        Changed();
+        FLastBounds = bounds;
+        if (FDesign)
+            FDesign->RequestRefit();
+    }
+    FInBoundsChanged = false;
+}
+
+void TGGraphicControl::SetZoom(float newFactor)
+{
+    if (newFactor == FZoomFactor)
+        return;
+    const double f = double(newFactor) / double(FZoomFactor);
+    FZoomFactor = newFactor;
+    SetBounds(WinMath::RoundHalfEven(FLeft * f), WinMath::RoundHalfEven(FTop * f),
+              WinMath::RoundHalfEven(FWidth * f), WinMath::RoundHalfEven(FHeight * f));
+    BoundsChanged();
+}
+
+void TGGraphicControl::CenterVertically()
+{
+    if (!FDesign)
+        return;
+    SetTop(FDesign->Height() / 2 - FHeight / 2);
+    Changed();
+}
+
+void TGGraphicControl::CenterHorizontally()
+{
+    if (!FDesign)
+        return;
+    SetLeft(FDesign->Width() / 2 - FWidth / 2);
+    Changed();
+}
+
+QString TGGraphicControl::TrimSpaces(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}

@@ -7,7 +7,9 @@
 #include <QRect>
 #include <QString>
 
+class QPainter;
 class TDesign;
+class TReport;
 
 // The common base of every object a user places on a card. It is not a
 // widget: it holds integer bounds in surface pixels at its zoom, and the
@@ -43,7 +45,8 @@ public:
     void SetWidth(qint32 value) { SetBounds(FLeft, FTop, value, FHeight); }
     qint32 Height() const { return FHeight; }
     void SetHeight(qint32 value) { SetBounds(FLeft, FTop, FWidth, value); }
-    virtual void SetBounds(qint32 left, qint32 top, qint32 width, qint32 height);
+    // Moving or resizing reports BoundsChanged, except while a stream is read.
+    void SetBounds(qint32 left, qint32 top, qint32 width, qint32 height);
     QRect BoundsRect() const { return QRect(FLeft, FTop, FWidth, FHeight); }
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor value) { Update(FCursor, value); }
@@ -52,9 +55,14 @@ public:
     bool Locked() const { return FLocked; }
     void SetLocked(bool value) { Update(FLocked, value); }
     bool Unselectable() const { return FUnselectable; }
-    void SetUnselectable(bool value) { Update(FUnselectable, value); }
+    // Becoming unselectable also takes the object out of the selection.
+    void SetUnselectable(bool value);
 
+    // The zoom at which the bounds are expressed. SetZoom rescales them;
+    // SetZoomFactor only records the zoom an object was drawn at.
     float ZoomFactor() const { return FZoomFactor; }
+    void SetZoom(float newFactor);
+    void SetZoomFactor(float value) { FZoomFactor = value; }
 
     TDesign *Design() const { return FDesign; }
     // While a stream is being read into the object no change is reported.
@@ -68,6 +76,32 @@ public:
     // Runs once the object is complete: after a stream was read into it, or
     // after a tool created it.
     virtual void Loaded();
+
+    // The one drawing routine: the object's content in its own pixels, origin
+    // at its top-left corner, at its current zoom. Screen, picture export,
+    // preview and print all come here.
+    virtual void Paint(QPainter &painter) const;
+    // Paint with the object's top-left corner at (x, y) of the painter.
+    void DrawOnto(QPainter &painter, int x, int y) const;
+    // Draws the object on the report with the card's top-left corner at
+    // (originX, originY) inches; pixels convert at the screen's pixels per inch.
+    virtual void PrintTo(TReport &report, double originX, double originY) const;
+    // Applies a font chosen for a whole selection; kinds without text ignore it.
+    virtual void ApplyFont(const class TFont &font);
+    // Called on every object just before a design is written.
+    virtual void BeforeWrite();
+
+    // The first report of the bounds only records them; every later one that
+    // differs reports a change and asks the design to refit the selection.
+    virtual void BoundsChanged();
+
+    // Centre within the design's card (division truncates, so an object
+    // larger than the card gets a negative position).
+    void CenterVertically();
+    void CenterHorizontally();
+
+    // Leading and trailing spaces (character 32 only) removed.
+    static QString TrimSpaces(const QString &text);
 
 private:
     friend class TDesign;
@@ -86,4 +120,6 @@ private:
     bool FUnselectable = false;
     float FZoomFactor = 1.0f;
     bool FLoading = false;
+    bool FInBoundsChanged = false;
+    QRect FLastBounds;
 };

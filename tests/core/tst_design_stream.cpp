@@ -403,7 +403,7 @@ private Q_SLOTS:
     {
         TDesign design;
         int changes = 0;
-        design.OnObjectChanged = [&changes](TGGraphicControl *) { ++changes; };
+        design.OnLabelChanged = [&changes] { ++changes; };
         SampleDesign::FillWithEveryClass(design);
         changes = 0;
         Read(Write(design), design);

@@ -68,9 +68,9 @@ void TGGraphicControl::Changed()
 
 void TGGraphicControl::Loaded() {}
 
-void TGGraphicControl::Paint(QPainter &) const {}
+void TGGraphicControl::Paint(QPainter &) {}
 
-void TGGraphicControl::DrawOnto(QPainter &painter, int x, int y) const
+void TGGraphicControl::DrawOnto(QPainter &painter, int x, int y)
 {
     painter.save();
     painter.translate(x, y);
@@ -78,7 +78,7 @@ void TGGraphicControl::DrawOnto(QPainter &painter, int x, int y) const
     painter.restore();
 }
 
-void TGGraphicControl::PrintTo(TReport &, double, double) const {}
+void TGGraphicControl::PrintTo(TReport &, double, double) {}
 
 void TGGraphicControl::ApplyFont(const TFont &) {}
 

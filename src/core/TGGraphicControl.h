@@ -79,13 +79,14 @@ public:
 
     // The one drawing routine: the object's content in its own pixels, origin
     // at its top-left corner, at its current zoom. Screen, picture export,
-    // preview and print all come here.
-    virtual void Paint(QPainter &painter) const;
+    // preview and print all come here. Not const: kinds that lay out their
+    // content (text) refresh a cached layout, and may fit their box, first.
+    virtual void Paint(QPainter &painter);
     // Paint with the object's top-left corner at (x, y) of the painter.
-    void DrawOnto(QPainter &painter, int x, int y) const;
+    void DrawOnto(QPainter &painter, int x, int y);
     // Draws the object on the report with the card's top-left corner at
     // (originX, originY) inches; pixels convert at the screen's pixels per inch.
-    virtual void PrintTo(TReport &report, double originX, double originY) const;
+    virtual void PrintTo(TReport &report, double originX, double originY);
     // Applies a font chosen for a whole selection; kinds without text ignore it.
     virtual void ApplyFont(const class TFont &font);
     // Called on every object just before a design is written.

@@ -192,6 +192,12 @@ void TDesign::ObjectChanged(TGGraphicControl *)
         FireLabelChanged();
 }
 
+void TDesign::ObjectNeedsRepaint(TGGraphicControl *object)
+{
+    if (OnRepaintRequested)
+        OnRepaintRequested(object);
+}
+
 void TDesign::ObjectBecameUnselectable(TGGraphicControl *object)
 {
     if (OnObjectBecameUnselectable)

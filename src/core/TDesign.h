@@ -82,6 +82,8 @@ public:
     std::function<void()> OnLabelChanged;
     std::function<void()> OnRefitRequested;
     std::function<void(TGGraphicControl *)> OnObjectBecameUnselectable;
+    // Raised when an object's appearance changed and it must be drawn again.
+    std::function<void(TGGraphicControl *)> OnRepaintRequested;
     // Raised before an object is removed and destroyed (the editor drops it from its selection).
     std::function<void(TGGraphicControl *)> OnObjectRemoving;
 
@@ -89,6 +91,7 @@ private:
     friend class TGGraphicControl;
     void ObjectChanged(TGGraphicControl *object);
     void ObjectBecameUnselectable(TGGraphicControl *object);
+    void ObjectNeedsRepaint(TGGraphicControl *object);
     void ObjectRenamed(const QString &oldName, const QString &newName);
     void CountName(const QString &name, int delta);
 

@@ -50,8 +50,10 @@ void TGGraphicControl::SetBounds(qint32 left, qint32 top, qint32 width, qint32 h
     FTop = top;
     FWidth = width;
     FHeight = height;
-    if (!FLoading)
+    if (!FLoading) {
+        Repaint();
         BoundsChanged();
+    }
 }
 
 void TGGraphicControl::SetUnselectable(bool value)
@@ -64,6 +66,18 @@ void TGGraphicControl::Changed()
 {
     if (FDesign && !FLoading)
         FDesign->ObjectChanged(this);
+}
+
+void TGGraphicControl::Repaint()
+{
+    if (FDesign)
+        FDesign->ObjectNeedsRepaint(this);
+}
+
+void TGGraphicControl::PropertyChanged()
+{
+    Repaint();
+    Changed();
 }
 
 void TGGraphicControl::Loaded() {}

@@ -71,7 +71,9 @@ public:
 
     // Tells the design that the user's work was modified.
     void Changed();
-    void PropertyChanged() override { Changed(); }
+    // Asks whoever shows the design to draw the object again.
+    void Repaint();
+    void PropertyChanged() override;
 
     // Runs once the object is complete: after a stream was read into it, or
     // after a tool created it.

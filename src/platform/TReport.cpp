@@ -98,6 +98,11 @@ void TReport::DrawPicture(double x1, double y1, double x2, double y2, const QPic
     FPainter.translate(target.topLeft());
     FPainter.scale(target.width() / sourceRect.width(), target.height() / sourceRect.height());
     FPainter.translate(-sourceRect.topLeft());
+    // Replaying scales by the device's resolution over the picture's; undo
+    // that so the explicit mapping above is the only one.
+    const QPaintDevice *device = FPainter.device();
+    FPainter.scale(qreal(picture.logicalDpiX()) / device->logicalDpiX(),
+                   qreal(picture.logicalDpiY()) / device->logicalDpiY());
     FPainter.drawPicture(0, 0, picture);
     FPainter.restore();
 }

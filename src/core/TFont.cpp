@@ -4,6 +4,10 @@
 #include "platform/Screen.h"
 #include "platform/WinMath.h"
 
+#include <QFont>
+#include <QFontMetricsF>
+#include <cmath>
+
 TFont::TFont()
     : FColor(TColors::clWindowText),
       FHeight(-WinMath::MulDiv(10, Screen::PixelsPerInch, 72)),
@@ -55,4 +59,59 @@ bool TFont::SameAs(const TFont &other) const
 {
     return FColor == other.FColor && FHeight == other.FHeight && FName == other.FName && FPitch == other.FPitch
         && FStyle == other.FStyle;
+}
+
+namespace {
+
+// A positive height is the whole cell (ascent plus descent); find the
+// character height that gives that cell in this face.
+int CharacterHeightForCell(const QFont &font, int cellHeight)
+{
+    QFont reference = font;
+    reference.setPixelSize(100);
+    const QFontMetricsF metrics(reference);
+    const qreal cell = metrics.ascent() + metrics.descent();
+    return cell > 0 ? qMax(1, int(std::lround(cellHeight * 100.0 / cell))) : cellHeight;
+}
+
+} // namespace
+
+QFont TFont::ToQFont(float zoom) const
+{
+    QFont font(FName);
+    font.setBold(FStyle.contains(TFontStyle::fsBold));
+    font.setItalic(FStyle.contains(TFontStyle::fsItalic));
+    font.setUnderline(FStyle.contains(TFontStyle::fsUnderline));
+    font.setStrikeOut(FStyle.contains(TFontStyle::fsStrikeOut));
+    if (FPitch == TFontPitch::fpFixed) {
+        font.setFixedPitch(true);
+        font.setStyleHint(QFont::TypeWriter);
+    }
+    qint32 height = FHeight;
+    if (zoom != 1.0f)
+        height = -WinMath::MulDiv(int(Size() * zoom), Screen::PixelsPerInch, 72);
+    if (height < 0)
+        font.setPixelSize(-height);
+    else if (height > 0)
+        font.setPixelSize(CharacterHeightForCell(font, height));
+    else
+        font.setPixelSize(-WinMath::MulDiv(-10, Screen::PixelsPerInch, 72)); // no height: the 10-point default
+    return font;
+}
+
+void TFont::AssignQFont(const QFont &font)
+{
+    TFont chosen;
+    chosen.FColor = FColor;
+    chosen.FName = font.family();
+    chosen.FHeight = font.pixelSize() > 0
+        ? -font.pixelSize()
+        : -WinMath::MulDiv(qMax(1, int(std::lround(font.pointSizeF()))), Screen::PixelsPerInch, 72);
+    chosen.FPitch = font.fixedPitch() ? TFontPitch::fpFixed : TFontPitch::fpDefault;
+    chosen.FStyle = TFontStyles()
+                        .with(TFontStyle::fsBold, font.bold())
+                        .with(TFontStyle::fsItalic, font.italic())
+                        .with(TFontStyle::fsUnderline, font.underline())
+                        .with(TFontStyle::fsStrikeOut, font.strikeOut());
+    Assign(chosen);
 }

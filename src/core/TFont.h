@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QFont;
+
 // The font description of text objects: face name, pixel height (negative
 // for the character height), pitch, style set and colour. The point size is
 // derived from the height at the screen's pixels per inch and never stored.
@@ -32,6 +34,11 @@ public:
 
     // Copies the description, not the owner's notification.
     void Assign(const TFont &source);
+    // The font to draw with at a zoom: the point size is scaled and truncated
+    // to whole points, so zoomed text keeps the proportions of whole sizes.
+    QFont ToQFont(float zoom = 1.0f) const;
+    // Takes a font chosen by the user (name, point size, styles, pitch).
+    void AssignQFont(const QFont &font);
     bool SameAs(const TFont &other) const;
 
 private:

@@ -34,6 +34,11 @@ public:
     }
     constexpr quint32 mask() const { return FBits; }
     constexpr bool contains(TFontStyle s) const { return FBits & bit(s); }
+    // This set with the style added (on) or taken out.
+    constexpr TFontStyles with(TFontStyle s, bool on) const
+    {
+        return fromMask(on ? (FBits | bit(s)) : (FBits & ~bit(s)));
+    }
     constexpr bool operator==(TFontStyles o) const { return FBits == o.FBits; }
     constexpr bool operator!=(TFontStyles o) const { return FBits != o.FBits; }
 

@@ -1,13 +1,19 @@
 #include "batch/BatchCommands.h"
 
 #include "batch/DesignJson.h"
+#include "core/TCardPainter.h"
 #include "core/TDesign.h"
 #include "core/TGGraphicControl.h"
 #include "core/TGLabelObjectFiler.h"
 #include "objects/StandardClasses.h"
 #include "platform/EQuandrelError.h"
+#include "platform/Screen.h"
 
 #include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
 
@@ -19,9 +25,14 @@ const char *const Usage =
     "Commands:\n"
     "  info DESIGN        print the design's objects and their properties as JSON\n"
     "  convert IN OUT     read a design and write it back with Quandrel's writer\n"
+    "  render DESIGN OUT [--zoom Z]\n"
+    "                     draw the card (3.5 x 2 inches at 96 pixels per inch) as on\n"
+    "                     the screen, without grid or outline, to OUT, a .png or .bmp\n"
+    "                     picture; Z scales it, from 0.1 to 10 (default 1)\n"
     "  --help             show this text\n"
     "\n"
-    "Exit status: 0 success, 1 a design that cannot be read or written, 2 wrong arguments.\n";
+    "Exit status: 0 success, 1 a design or picture that cannot be read or written,\n"
+    "2 wrong arguments.\n";
 
 // A design file that cannot be used, with the file it concerns.
 class EBatchFileError : public EQuandrelError
@@ -32,6 +43,13 @@ public:
     {
     }
     QString FileName;
+};
+
+// Arguments that do not fit the command: the usage text is shown.
+class EBatchUsageError : public EQuandrelError
+{
+public:
+    EBatchUsageError() : EQuandrelError(QStringLiteral("wrong arguments")) {}
 };
 
 void LoadDesign(const QString &fileName, TDesign &design)
@@ -82,16 +100,101 @@ int Convert(const QStringList &args, QTextStream &)
     return 0;
 }
 
+struct TRenderArguments
+{
+    QString Design;
+    QString Output;
+    const char *Format = nullptr;
+    float Zoom = 1.0f;
+};
+
+float ParseZoom(const QString &text)
+{
+    bool ok = false;
+    const float zoom = text.toFloat(&ok);
+    if (!ok || !(zoom >= 0.1f && zoom <= 10.0f))
+        throw EBatchUsageError();
+    return zoom;
+}
+
+// The picture format follows the output's extension, in either case.
+const char *PictureFormat(const QString &fileName)
+{
+    const QString extension = QFileInfo(fileName).suffix().toLower();
+    if (extension == QLatin1String("png"))
+        return "PNG";
+    if (extension == QLatin1String("bmp"))
+        return "BMP";
+    throw EBatchUsageError();
+}
+
+TRenderArguments ParseRenderArguments(const QStringList &args)
+{
+    TRenderArguments result;
+    QStringList files;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] != QLatin1String("--zoom"))
+            files << args[i];
+        else if (i + 1 < args.size())
+            result.Zoom = ParseZoom(args[++i]);
+        else
+            throw EBatchUsageError();
+    }
+    if (files.size() != 2)
+        throw EBatchUsageError();
+    result.Design = files[0];
+    result.Output = files[1];
+    result.Format = PictureFormat(result.Output);
+    return result;
+}
+
+QImage PaintCard(TDesign &design, float zoom)
+{
+    // The card the default layout gives, 3.5 x 2 inches on the screen.
+    design.SetSize(qRound(3.5 * Screen::PixelsPerInch), qRound(2.0 * Screen::PixelsPerInch));
+    design.SetZoom(zoom);
+    QImage card(design.Width(), design.Height(), QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(Screen::PixelsPerInch / 0.0254);
+    card.setDotsPerMeterX(dotsPerMeter);
+    card.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(&card);
+    TCardPainter::Paint(painter, design, TCardPaintOptions());
+    return card;
+}
+
+void WritePicture(const QImage &picture, const QString &fileName, const char *format)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw EBatchFileError(fileName, QStringLiteral("cannot write the picture: ") + file.errorString());
+    QImageWriter writer(&file, format);
+    if (!writer.write(picture))
+        throw EBatchFileError(fileName, QStringLiteral("cannot write the picture: ") + writer.errorString());
+    if (!file.commit())
+        throw EBatchFileError(fileName, QStringLiteral("cannot write the picture: ") + file.errorString());
+}
+
+int Render(const QStringList &args, QTextStream &)
+{
+    const TRenderArguments render = ParseRenderArguments(args);
+    TDesign design;
+    LoadDesign(render.Design, design);
+    WritePicture(PaintCard(design, render.Zoom), render.Output, render.Format);
+    return 0;
+}
+
 struct TCommand
 {
     const char *Name;
-    int ArgumentCount;
+    int MinArguments;
+    int MaxArguments;
     int (*Run)(const QStringList &, QTextStream &);
 };
 
 const TCommand Commands[] = {
-    {"info", 1, Info},
-    {"convert", 2, Convert},
+    {"info", 1, 1, Info},
+    {"convert", 2, 2, Convert},
+    {"render", 2, 4, Render},
 };
 
 } // namespace
@@ -105,13 +208,16 @@ int RunBatchCommand(const QStringList &arguments, QTextStream &out, QTextStream 
     for (const TCommand &command : Commands) {
         if (arguments.isEmpty() || arguments[0] != QLatin1String(command.Name))
             continue;
-        if (arguments.size() != command.ArgumentCount + 1)
+        const qsizetype count = arguments.size() - 1;
+        if (count < command.MinArguments || count > command.MaxArguments)
             break;
         try {
             return command.Run(arguments.mid(1), out);
         } catch (const EBatchFileError &e) {
             err << "quandrel-batch: " << e.FileName << ": " << e.message() << '\n';
             return 1;
+        } catch (const EBatchUsageError &) {
+            break;
         }
     }
     err << Usage;

@@ -81,6 +81,10 @@ void TCanvas::SetPen(TColor color, TPenStyle style, int width, TPenMode mode)
     else if (mode == TPenMode::pmNop)
         style = TPenStyle::psClear;
     FPenWidth = qMax(0, width);
+    // Only a thin pen can be dashed; a wider one is drawn solid.
+    if (FPenWidth > 1 && style != TPenStyle::psClear && style != TPenStyle::psInsideFrame)
+        style = TPenStyle::psSolid;
+    FInsideFrame = style == TPenStyle::psInsideFrame;
     FPen = QPen(toQColor(color), FPenWidth, QtPenStyle(style), Qt::FlatCap, Qt::MiterJoin);
     FMode = IsRasterDevice(FPainter) ? QtCompositionMode(mode) : QPainter::CompositionMode_SourceOver;
 }
@@ -114,6 +118,16 @@ QPointF TCanvas::PixelCentre(QPoint p) const
 
 QRectF TCanvas::OutlineRect(int x1, int y1, int x2, int y2) const
 {
+    if (FInsideFrame) {
+        // Pull the outline in by the pen's reach on each side of its centre
+        // pixel; the extra pixel of an even width lies left and above.
+        const int reachBefore = FPenWidth / 2;
+        const int reachAfter = qMax(0, FPenWidth - 1) / 2;
+        x1 += reachBefore;
+        y1 += reachBefore;
+        x2 -= reachAfter;
+        y2 -= reachAfter;
+    }
     return QRectF(PixelCentre(QPoint(x1, y1)), PixelCentre(QPoint(x2 - 1, y2 - 1)));
 }
 
@@ -163,12 +177,42 @@ void TCanvas::LineTo(int x, int y)
     const QPoint from = FPenPosition;
     FPenPosition = QPoint(x, y);
     ApplyPen();
-    // A flat cap leaves out a thin line's last pixel, as the canvas rules
-    // want; wider pens end round.
+    if (FPenWidth <= 1)
+        DrawThinLine(from, FPenPosition);
+    else
+        DrawWideLine(from, FPenPosition);
+}
+
+void TCanvas::DrawThinLine(QPoint from, QPoint to)
+{
+    // Qt's aliased thin-line stroker lights, along the line's major axis, the
+    // pixels from the lower end point up to but not including the higher one,
+    // whichever way the line runs. The canvas leaves out the pixel the line
+    // runs to, so a line running towards lower coordinates is slid back by
+    // one pixel along itself: it then starts on its first pixel and stops
+    // short of its end point, on the same pixels in between.
+    const QPoint delta = to - from;
+    const int major = qMax(qAbs(delta.x()), qAbs(delta.y()));
+    // Its only pixel is the one it runs to; Qt would light it.
+    if (major == 0)
+        return;
+    const bool runsBackwards = qAbs(delta.x()) >= qAbs(delta.y()) ? delta.x() < 0 : delta.y() < 0;
+    QPointF shift;
+    if (runsBackwards)
+        shift = -QPointF(delta) / major;
     QPen pen = FPen;
-    pen.setCapStyle(FPenWidth > 1 ? Qt::RoundCap : Qt::FlatCap);
+    pen.setCapStyle(Qt::FlatCap);
     FPainter.setPen(pen);
-    FPainter.drawLine(PixelCentre(from), PixelCentre(FPenPosition));
+    FPainter.drawLine(QPointF(from) + shift, QPointF(to) + shift);
+}
+
+void TCanvas::DrawWideLine(QPoint from, QPoint to)
+{
+    // Wide pens end round and cover their end points.
+    QPen pen = FPen;
+    pen.setCapStyle(Qt::RoundCap);
+    FPainter.setPen(pen);
+    FPainter.drawLine(PixelCentre(from), PixelCentre(to));
 }
 
 void TCanvas::FillRect(const QRect &rect, TColor color)

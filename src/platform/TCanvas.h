@@ -11,8 +11,10 @@ class QPolygon;
 // Drawing in whole pixels with the classic canvas rules, over any QPainter:
 // shapes cover [x1, x2) x [y1, y2), a pen of width w is centred on the
 // outline's pixels with the extra pixel of an even width to the left and
-// above, and a line leaves out its last pixel. Screen, picture export,
-// preview and print all draw through these rules, so they agree.
+// above, a thin line leaves out its last pixel, a pen wider than one pixel
+// draws solid whatever its dash style, and an inside-frame pen keeps its
+// whole width within a shape's box. Screen, picture export, preview and
+// print all draw through these rules, so they agree.
 class TCanvas
 {
 public:
@@ -40,11 +42,14 @@ private:
     QPointF PixelCentre(QPoint p) const;
     void ApplyPen();
     void ApplyBrush();
+    void DrawThinLine(QPoint from, QPoint to);
+    void DrawWideLine(QPoint from, QPoint to);
 
     QPainter &FPainter;
     QPen FPen;
     QBrush FBrush;
     int FPenWidth = 1;
+    bool FInsideFrame = false;
     QPainter::CompositionMode FMode = QPainter::CompositionMode_SourceOver;
     QPoint FPenPosition;
 };

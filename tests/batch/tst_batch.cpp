@@ -1,10 +1,15 @@
 #include "support/SampleDesign.h"
 
+#include "core/TCardPainter.h"
 #include "core/TGLabelObjectFiler.h"
 #include "objects/StandardClasses.h"
+#include "objects/graphics/TBCShapes.h"
 #include "objects/graphics/TGLineShape.h"
 
+#include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,13 +26,16 @@ struct TRun
     QByteArray Err;
 };
 
-TRun RunBatch(const QStringList &arguments)
+// runtimeFolder replaces the private runtime folder the tests run with.
+TRun RunBatch(const QStringList &arguments, const QString &runtimeFolder = QString())
 {
     QProcess process;
     // No display at all: the batch tool must not need one.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (!runtimeFolder.isEmpty())
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUANDREL_BATCH_PATH), arguments);
     if (!process.waitForFinished(30000))
@@ -46,6 +54,55 @@ void WriteFile(const QString &path, const QByteArray &data)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(data);
+}
+
+// Shapes and lines of every kind, pen widths from 1 to 4, dashed, inside
+// frame, clear and hatched, some reaching past the card's edge.
+void FillWithShapesAndLines(TDesign &design)
+{
+    const auto addShape = [&design](TShapeType shape, QRect bounds, int penWidth, TColor fill) -> TBCShapes & {
+        auto object = std::make_unique<TBCShapes>();
+        object->SetShape(shape);
+        object->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+        object->Pen().SetWidth(penWidth);
+        object->Brush().SetColor(fill);
+        return static_cast<TBCShapes &>(*design.Add(std::move(object)));
+    };
+    addShape(TShapeType::stRectangle, QRect(8, 8, 120, 60), 2, TColors::clYellow);
+    addShape(TShapeType::stRoundRect, QRect(100, 40, 200, 50), 1, TColors::clAqua).SetRoundPerc(40);
+    addShape(TShapeType::stEllipse, QRect(20, 90, 90, 70), 3, TColors::clRed).SetTransparent(true);
+    addShape(TShapeType::stCircle, QRect(150, 100, 60, 60), 1, TColors::clLime).Pen().SetStyle(TPenStyle::psDash);
+    addShape(TShapeType::stSquare, QRect(220, 120, 80, 50), 3, TColors::clSilver)
+        .Pen().SetStyle(TPenStyle::psInsideFrame);
+    addShape(TShapeType::stRectangle, QRect(280, 150, 80, 60), 1, TColors::clBlue)
+        .Brush().SetStyle(TBrushStyle::bsDiagCross);
+    const TLineStyle styles[] = {TLineStyle::stHorizontal, TLineStyle::stVertical, TLineStyle::stAngleSlopingUp,
+                                 TLineStyle::stAngleSlopingDown};
+    for (int i = 0; i < 4; ++i) {
+        auto line = std::make_unique<TGLineShape>();
+        line->SetLineStyle(styles[i]);
+        line->SetBounds(30 + 70 * i, 20 + 30 * i, 60, 40);
+        line->Pen().SetWidth(i + 1);
+        line->Pen().SetColor(TColors::clNavy);
+        design.Add(std::move(line));
+    }
+    auto dotted = std::make_unique<TGLineShape>();
+    dotted->SetBounds(0, 180, 336, 10);
+    dotted->Pen().SetStyle(TPenStyle::psDot);
+    design.Add(std::move(dotted));
+}
+
+// The card as the editor's surface paints it, from the design file.
+QImage SurfacePicture(const QString &designFile, float zoom)
+{
+    TDesign design;
+    TGLabelObjectFiler(StandardClasses()).LoadFromFile(design, designFile);
+    design.SetSize(336, 192);
+    design.SetZoom(zoom);
+    QImage card(design.Width(), design.Height(), QImage::Format_RGB32);
+    QPainter painter(&card);
+    TCardPainter::Paint(painter, design, TCardPaintOptions());
+    return card;
 }
 
 } // namespace
@@ -71,6 +128,10 @@ private Q_SLOTS:
         object->SetLineStyle(TLineStyle::stVertical);
         line.Add(std::move(object));
         TGLabelObjectFiler(StandardClasses()).SaveToFile(line, Path("line.qdl"));
+
+        TDesign shapes;
+        FillWithShapesAndLines(shapes);
+        TGLabelObjectFiler(StandardClasses()).SaveToFile(shapes, Path("shapes.qdl"));
     }
 
     void convertGivesBackAQuandrelFileByteForByte()
@@ -132,11 +193,20 @@ private Q_SLOTS:
         const QString path = FDir.filePath(file);
         if (!content.isEmpty())
             WriteFile(path, content);
-        for (const QString &command : {QStringLiteral("info"), QStringLiteral("convert")}) {
+        // A runtime folder anyone may read makes the platform complain at
+        // start-up; that notice must not add to the one line.
+        const QString openFolder = Path("open-runtime");
+        QVERIFY(QDir().mkpath(openFolder));
+        QVERIFY(QFile::setPermissions(openFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                      | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
+                                                      | QFile::ExeOther));
+        for (const QString &command : {QStringLiteral("info"), QStringLiteral("convert"), QStringLiteral("render")}) {
             QStringList args{command, path};
             if (command == QLatin1String("convert"))
                 args << Path("out.qdl");
-            const TRun run = RunBatch(args);
+            if (command == QLatin1String("render"))
+                args << Path("out.png");
+            const TRun run = RunBatch(args, openFolder);
             QCOMPARE(run.Status, 1);
             QVERIFY(run.Out.isEmpty());
             QCOMPARE(run.Err.count('\n'), 1);
@@ -144,6 +214,45 @@ private Q_SLOTS:
             QVERIFY2(run.Err.contains(message), run.Err.constData());
         }
         QVERIFY(!QFile::exists(Path("out.qdl")));
+        QVERIFY(!QFile::exists(Path("out.png")));
+    }
+
+    void renderDrawsTheCardAsTheSurfaceDoes_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<float>("zoom");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("png at 100 %") << QStringList() << QStringLiteral("card.png") << 1.0f << QSize(336, 192);
+        QTest::newRow("BMP at 150 %") << QStringList{QStringLiteral("--zoom"), QStringLiteral("1.5")}
+                                      << QStringLiteral("CARD.BMP") << 1.5f << QSize(504, 288);
+        QTest::newRow("at 120 %") << QStringList{QStringLiteral("--zoom"), QStringLiteral("1.2")}
+                                  << QStringLiteral("card.Png") << 1.2f << QSize(403, 230);
+    }
+    void renderDrawsTheCardAsTheSurfaceDoes()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, output);
+        QFETCH(float, zoom);
+        QFETCH(QSize, size);
+        const QString picture = FDir.filePath(output);
+        const TRun run = RunBatch(QStringList{QStringLiteral("render"), Path("shapes.qdl"), picture} + options);
+        QCOMPARE(run.Status, 0);
+        QVERIFY(run.Out.isEmpty());
+        QVERIFY(run.Err.isEmpty());
+        const QImage rendered(picture, output.endsWith(QLatin1String("BMP")) ? "BMP" : "PNG");
+        QCOMPARE(rendered.size(), size);
+        QCOMPARE(rendered.convertToFormat(QImage::Format_RGB32), SurfacePicture(Path("shapes.qdl"), zoom));
+    }
+
+    void renderNamesAPictureItCannotWrite()
+    {
+        const QString picture = Path("no-such-folder/card.png");
+        const TRun run = RunBatch({QStringLiteral("render"), Path("shapes.qdl"), picture});
+        QCOMPARE(run.Status, 1);
+        QCOMPARE(run.Err.count('\n'), 1);
+        QVERIFY2(run.Err.startsWith("quandrel-batch: " + picture.toUtf8() + ": cannot write the picture"),
+                 run.Err.constData());
     }
 
     void wrongArgumentsShowTheUsage_data()
@@ -153,6 +262,18 @@ private Q_SLOTS:
         QTest::newRow("unknown command") << QStringList{QStringLiteral("print")};
         QTest::newRow("info without file") << QStringList{QStringLiteral("info")};
         QTest::newRow("convert without output") << QStringList{QStringLiteral("convert"), QStringLiteral("a.qdl")};
+        const QString design = QStringLiteral("a.qdl");
+        QTest::newRow("render without output") << QStringList{QStringLiteral("render"), design};
+        QTest::newRow("render to jpg") << QStringList{QStringLiteral("render"), design, QStringLiteral("a.jpg")};
+        QTest::newRow("render without extension") << QStringList{QStringLiteral("render"), design, QStringLiteral("png")};
+        QTest::newRow("render zoom without value")
+            << QStringList{QStringLiteral("render"), design, QStringLiteral("a.png"), QStringLiteral("--zoom")};
+        QTest::newRow("render zoom not a number")
+            << QStringList{QStringLiteral("render"), design, QStringLiteral("a.png"), QStringLiteral("--zoom"), QStringLiteral("big")};
+        QTest::newRow("render zoom 0")
+            << QStringList{QStringLiteral("render"), design, QStringLiteral("a.png"), QStringLiteral("--zoom"), QStringLiteral("0")};
+        QTest::newRow("render three files")
+            << QStringList{QStringLiteral("render"), design, QStringLiteral("a.png"), QStringLiteral("b.png")};
     }
     void wrongArgumentsShowTheUsage()
     {

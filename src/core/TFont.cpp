@@ -98,20 +98,3 @@ QFont TFont::ToQFont(float zoom) const
         font.setPixelSize(-WinMath::MulDiv(-10, Screen::PixelsPerInch, 72)); // no height: the 10-point default
     return font;
 }
-
-void TFont::AssignQFont(const QFont &font)
-{
-    TFont chosen;
-    chosen.FColor = FColor;
-    chosen.FName = font.family();
-    chosen.FHeight = font.pixelSize() > 0
-        ? -font.pixelSize()
-        : -WinMath::MulDiv(qMax(1, int(std::lround(font.pointSizeF()))), Screen::PixelsPerInch, 72);
-    chosen.FPitch = font.fixedPitch() ? TFontPitch::fpFixed : TFontPitch::fpDefault;
-    chosen.FStyle = TFontStyles()
-                        .with(TFontStyle::fsBold, font.bold())
-                        .with(TFontStyle::fsItalic, font.italic())
-                        .with(TFontStyle::fsUnderline, font.underline())
-                        .with(TFontStyle::fsStrikeOut, font.strikeOut());
-    Assign(chosen);
-}

@@ -37,8 +37,6 @@ public:
     // The font to draw with at a zoom: the point size is scaled and truncated
     // to whole points, so zoomed text keeps the proportions of whole sizes.
     QFont ToQFont(float zoom = 1.0f) const;
-    // Takes a font chosen by the user (name, point size, styles, pitch).
-    void AssignQFont(const QFont &font);
     bool SameAs(const TFont &other) const;
 
 private:

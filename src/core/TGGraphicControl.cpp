@@ -104,7 +104,7 @@ void TGGraphicControl::BoundsChanged()
         return;
     FInBoundsChanged = true;
     const QRect bounds = BoundsRect();
-    if (FLastBounds.isNull())
+    if (FLastBounds == QRect(0, 0, 0, 0))
         FLastBounds = bounds;
     if (bounds != FLastBounds) {
         Changed();
@@ -121,9 +121,9 @@ void TGGraphicControl::SetZoom(float newFactor)
         return;
     const double f = double(newFactor) / double(FZoomFactor);
     FZoomFactor = newFactor;
+    // Setting the bounds reports them, when rounding changed them at all.
     SetBounds(WinMath::RoundHalfEven(FLeft * f), WinMath::RoundHalfEven(FTop * f),
               WinMath::RoundHalfEven(FWidth * f), WinMath::RoundHalfEven(FHeight * f));
-    BoundsChanged();
 }
 
 void TGGraphicControl::CenterVertically()

@@ -124,5 +124,5 @@ private:
     float FZoomFactor = 1.0f;
     bool FLoading = false;
     bool FInBoundsChanged = false;
-    QRect FLastBounds;
+    QRect FLastBounds{0, 0, 0, 0}; // all zero until the first report
 };

@@ -4,7 +4,7 @@
 #include "core/TFont.h"
 #include "core/TGLabelObjectFiler.h"
 #include "platform/TCursor.h"
-#include "ui/TRect.h"
+#include "platform/TRect.h"
 
 #include <QString>
 #include <QWidget>

@@ -7,8 +7,12 @@
 #include "objects/graphics/TGLabelShapes.h"
 #include "objects/graphics/TGLineShape.h"
 #include "platform/TColor.h"
+#include "objects/text/TGBusinessCardLabel.h"
+#include "objects/text/TGPLabel.h"
 #include "ui/TGBasePanel.h"
+#include "ui/TGBusinessCardLabelMenu.h"
 #include "ui/TGHandle.h"
+#include "ui/TGPLabelMenu.h"
 #include "ui/TGLabelShapesMenu.h"
 #include "ui/TGLineShapeMenu.h"
 
@@ -41,6 +45,8 @@ const TKindMenu KindMenus[] = {
     {TGLabelShapes::StaticClassName, &MakeMenu<TGLabelShapesMenu, TGLabelShapes>},
     {TBCShapes::StaticClassName, &MakeMenu<TGLabelShapesMenu, TGLabelShapes>},
     {TGLineShape::StaticClassName, &MakeMenu<TGLineShapeMenu, TGLineShape>},
+    {TGPLabel::StaticClassName, &MakeMenu<TGPLabelMenu, TGPLabel>},
+    {TGBusinessCardLabel::StaticClassName, &MakeMenu<TGBusinessCardLabelMenu, TGBusinessCardLabel>},
 };
 
 } // namespace

@@ -61,7 +61,7 @@ private Q_SLOTS:
         // The box keeps its width and takes a height between F and 1.2 F.
         QCOMPARE(label.Width(), 142);
         QCOMPARE(label.Height(), int(ArialLine * 1.2));
-        QCOMPARE(layout.TextRect, (TEdges{0, 0, 142, ArialLine}));
+        QCOMPARE(layout.TextRect, (TRect{0, 0, 142, ArialLine}));
         QCOMPARE(layout.TextOrigin, QPoint(0, 0));
     }
 
@@ -116,7 +116,7 @@ private Q_SLOTS:
         in.HighlightOffset = highlight;
         const TLabelLayout out = TLabelLayout::Compute(in);
         QCOMPARE(out.Box, box); // each box above is already the fitted one
-        QCOMPARE(out.TextRect, (TEdges{textRect.x(), textRect.y(), textRect.width(), textRect.height()}));
+        QCOMPARE(out.TextRect, (TRect{textRect.x(), textRect.y(), textRect.width(), textRect.height()}));
         QCOMPARE(out.TextOrigin, textOrigin);
         QCOMPARE(out.ShadowOrigin, shadowOrigin);
         QCOMPARE(out.HighlightOrigin, highlightOrigin);

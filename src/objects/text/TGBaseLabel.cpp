@@ -123,10 +123,10 @@ const TLabelLayout &TGBaseLabel::Layout()
     return FLayout;
 }
 
-void TGBaseLabel::WriteCaption(QPainter &painter, QPoint origin, const TEdges &clip, TColor color) const
+void TGBaseLabel::WriteCaption(QPainter &painter, QPoint origin, const TRect &clip, TColor color) const
 {
     painter.save();
-    painter.setClipRect(clip.ToRect(), Qt::IntersectClip);
+    painter.setClipRect(clip.ToQRect(), Qt::IntersectClip);
     painter.translate(origin);
     painter.rotate(-FAngle); // angles turn counter-clockwise
     painter.setPen(toQColor(color));

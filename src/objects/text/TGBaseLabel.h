@@ -83,7 +83,7 @@ private:
     TBorderStyle FBorderStyle = TBorderStyle::bsNone;
 
     void LayoutText();
-    void WriteCaption(QPainter &painter, QPoint origin, const TEdges &clip, TColor color) const;
+    void WriteCaption(QPainter &painter, QPoint origin, const TRect &clip, TColor color) const;
     // Setters whose value moves the text mark the layout out of date.
     template <class V>
     void UpdateLayout(V &field, const V &value)

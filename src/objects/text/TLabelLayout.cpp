@@ -45,7 +45,7 @@ QPoint Turned(QPoint offset, int angle)
 }
 
 // The reference point of text turned by the angle: its top-left corner.
-QPoint OriginOf(const TEdges &r, int angle)
+QPoint OriginOf(const TRect &r, int angle)
 {
     switch (angle) {
     case 90: return QPoint(r.Left, r.Bottom);
@@ -94,7 +94,7 @@ TLabelLayout TLabelLayout::Compute(const TInput &in)
     const int width = out.Box.width();
     const int height = out.Box.height();
     const QPoint m = out.TextMargin;
-    TEdges text;
+    TRect text;
     if (in.Angle == 90 || in.Angle == 270)
         text = {m.y(), m.x(), m.y() + in.LineHeight, height - m.y()};
     else

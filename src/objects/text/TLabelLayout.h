@@ -1,24 +1,11 @@
 #pragma once
 
 #include "core/Enumerations.h"
+#include "platform/TRect.h"
 
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-
-// Edges of a rectangle with the right and bottom edges excluded, as the
-// label's layout rules count them.
-struct TEdges
-{
-    int Left = 0, Top = 0, Right = 0, Bottom = 0;
-
-    TEdges Moved(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
-    QRect ToRect() const { return QRect(QPoint(Left, Top), QPoint(Right - 1, Bottom - 1)); }
-    bool operator==(const TEdges &o) const
-    {
-        return Left == o.Left && Top == o.Top && Right == o.Right && Bottom == o.Bottom;
-    }
-};
 
 // Where a single-line label puts its text and its shadow and highlight
 // copies, and how its box adapts to them. Pure geometry: the font enters
@@ -38,7 +25,7 @@ struct TLabelLayout
 
     QSize Box;
     QPoint TextMargin;
-    TEdges TextRect, ShadowRect, HighlightRect;
+    TRect TextRect, ShadowRect, HighlightRect;
     QPoint TextOrigin, ShadowOrigin, HighlightOrigin;
 
     static TLabelLayout Compute(const TInput &input);

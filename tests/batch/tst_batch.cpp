@@ -5,6 +5,8 @@
 #include "objects/StandardClasses.h"
 #include "objects/graphics/TBCShapes.h"
 #include "objects/graphics/TGLineShape.h"
+#include "objects/text/TGBusinessCardLabel.h"
+#include "objects/text/TGPLabel.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,6 +92,23 @@ void FillWithShapesAndLines(TDesign &design)
     dotted->SetBounds(0, 180, 336, 10);
     dotted->Pen().SetStyle(TPenStyle::psDot);
     design.Add(std::move(dotted));
+    // Text draws through the same routine: a shadowed, turned and a framed label.
+    auto shadowed = std::make_unique<TGPLabel>();
+    shadowed->SetBounds(10, 140, 142, 33);
+    shadowed->SetCaption(QStringLiteral("Jane Doe"));
+    shadowed->SetDepthShadow(2);
+    shadowed->SetcolorShadow(TColors::clRed);
+    design.Add(std::move(shadowed));
+    auto turned = std::make_unique<TGPLabel>();
+    turned->SetBounds(300, 10, 142, 33);
+    turned->SetAngle(90);
+    design.Add(std::move(turned));
+    auto framed = std::make_unique<TGBusinessCardLabel>();
+    framed->SetBounds(160, 10, 100, 20);
+    framed->SetBorderStyle(TBorderStyle::bsSingle);
+    framed->SetTransparent(false);
+    framed->SetBackColor(TColors::clYellow);
+    design.Add(std::move(framed));
 }
 
 // The card as the editor's surface paints it, from the design file.
@@ -291,5 +310,6 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBatch)
+// Fonts need the GUI application object, as the batch tool runs one too.
+QTEST_MAIN(TestBatch)
 #include "tst_batch.moc"

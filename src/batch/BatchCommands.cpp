@@ -5,9 +5,14 @@
 #include "core/TDesign.h"
 #include "core/TGGraphicControl.h"
 #include "core/TGLabelObjectFiler.h"
+#include "core/TPreferences.h"
+#include "core/TSettingsFile.h"
 #include "objects/StandardClasses.h"
 #include "platform/EQuandrelError.h"
 #include "platform/Screen.h"
+#include "printing/TLabelPrintJob.h"
+#include "printing/TPdfJobDevice.h"
+#include "printing/TReportJob.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -29,10 +34,19 @@ const char *const Usage =
     "                     draw the card (3.5 x 2 inches at 96 pixels per inch) as on\n"
     "                     the screen, without grid or outline, to OUT, a .png or .bmp\n"
     "                     picture; Z scales it, from 0.1 to 10 (default 1)\n"
+    "  print DESIGN OUT.pdf [--settings QDL.INI] [--background FILE] [--outline]\n"
+    "        [--preview] [--sheets N] [--positions BITS]\n"
+    "                     print the sheet of cards into a PDF file, with the card\n"
+    "                     layout and printer nudges of the settings file (the\n"
+    "                     defaults without one); --outline prints only the card\n"
+    "                     frames, --preview the first card framed in silver; N\n"
+    "                     sheets, from 1 to 99 (default 1); BITS has a 1 for each\n"
+    "                     position to print and a 0 for each to leave out, the\n"
+    "                     top-left first and row by row (default: every position)\n"
     "  --help             show this text\n"
     "\n"
-    "Exit status: 0 success, 1 a design or picture that cannot be read or written,\n"
-    "2 wrong arguments.\n";
+    "Exit status: 0 success, 1 a design, settings file, picture or PDF that cannot\n"
+    "be read or written, 2 wrong arguments.\n";
 
 // A design file that cannot be used, with the file it concerns.
 class EBatchFileError : public EQuandrelError
@@ -183,6 +197,110 @@ int Render(const QStringList &args, QTextStream &)
     return 0;
 }
 
+struct TPrintArguments
+{
+    QString Design;
+    QString Output;
+    QString Settings;
+    QString Background;
+    bool Outline = false;
+    bool Preview = false;
+    int Sheets = 1;
+    TPrintPositions Positions;
+};
+
+int ParseSheets(const QString &text)
+{
+    bool ok = false;
+    const int sheets = text.toInt(&ok);
+    if (!ok || sheets < 1 || sheets > 99)
+        throw EBatchUsageError();
+    return sheets;
+}
+
+// Nothing to print is as wrong as a character other than 0 and 1.
+TPrintPositions ParsePositions(const QString &text)
+{
+    const std::optional<TPrintPositions> positions = TPrintPositions::FromText(text);
+    if (!positions || !positions->AnySelected(TPrintPositions::Capacity))
+        throw EBatchUsageError();
+    return *positions;
+}
+
+TPrintArguments ParsePrintArguments(const QStringList &args)
+{
+    TPrintArguments result;
+    QStringList files;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &option = args[i];
+        const auto value = [&args, &i] {
+            if (i + 1 >= args.size())
+                throw EBatchUsageError();
+            return args[++i];
+        };
+        if (option == QLatin1String("--settings"))
+            result.Settings = value();
+        else if (option == QLatin1String("--background"))
+            result.Background = value();
+        else if (option == QLatin1String("--outline"))
+            result.Outline = true;
+        else if (option == QLatin1String("--preview"))
+            result.Preview = true;
+        else if (option == QLatin1String("--sheets"))
+            result.Sheets = ParseSheets(value());
+        else if (option == QLatin1String("--positions"))
+            result.Positions = ParsePositions(value());
+        else if (option.startsWith(QLatin1String("--")))
+            throw EBatchUsageError();
+        else
+            files << option;
+    }
+    if (files.size() != 2 || (result.Outline && result.Preview)
+        || QFileInfo(files[1]).suffix().toLower() != QLatin1String("pdf"))
+        throw EBatchUsageError();
+    result.Design = files[0];
+    result.Output = files[1];
+    return result;
+}
+
+// A settings file named on the command line must be there; without one the
+// defaults apply, as on a first start.
+TPreferences LoadSettings(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return TPreferences();
+    if (!QFileInfo(fileName).isFile())
+        throw EBatchFileError(fileName, QStringLiteral("no such settings file"));
+    return TSettingsFile(fileName).LoadPreferences();
+}
+
+int Print(const QStringList &args, QTextStream &)
+{
+    const TPrintArguments print = ParsePrintArguments(args);
+    TDesign design;
+    LoadDesign(print.Design, design);
+    const TPreferences preferences = LoadSettings(print.Settings);
+    // The art itself follows the program's rules (a .BMP or .WMF name, left
+    // out when unreadable); only a file that is not there at all is refused.
+    if (!print.Background.isEmpty() && !QFileInfo(print.Background).isFile())
+        throw EBatchFileError(print.Background, QStringLiteral("no such background art file"));
+    TLabelJobParameters parameters = TLabelJobParameters::FromLayout(preferences.Layout, preferences.Nudges);
+    parameters.SheetCount = print.Sheets;
+    parameters.Selection = print.Positions;
+    parameters.Outline = print.Outline;
+    parameters.BackgroundFile = print.Background;
+    parameters.Printing = !print.Preview;
+    TPdfJobDevice device(print.Output, preferences.Layout.Papersize);
+    TReportJob report(device);
+    TLabelPrintJob job(design, parameters);
+    try {
+        job.Execute(report);
+    } catch (const EQuandrelError &) {
+        throw EBatchFileError(print.Output, QStringLiteral("cannot write the PDF"));
+    }
+    return 0;
+}
+
 struct TCommand
 {
     const char *Name;
@@ -195,6 +313,7 @@ const TCommand Commands[] = {
     {"info", 1, 1, Info},
     {"convert", 2, 2, Convert},
     {"render", 2, 4, Render},
+    {"print", 2, 12, Print},
 };
 
 } // namespace

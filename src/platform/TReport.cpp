@@ -1,9 +1,11 @@
 #include "platform/TReport.h"
 
+#include <QBrush>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainterPath>
+#include <QPen>
 #include <QPicture>
 #include <QString>
 #include <cmath>
@@ -95,6 +97,15 @@ void TReport::DrawPicture(double x1, double y1, double x2, double y2, const QPic
     // target explicitly instead of trusting the device's resolution.
     const QRectF target(QPointF(XI2D(x1), YI2D(y1)), QPointF(XI2D(x2), YI2D(y2)));
     FPainter.save();
+    // A picture leaves out whatever it set to a fresh painter's defaults (a
+    // black pen for text, no brush): replay it from those defaults, not from
+    // whatever the report drew last.
+    FPainter.setPen(QPen());
+    FPainter.setBrush(QBrush());
+    FPainter.setFont(QFont());
+    FPainter.setBackgroundMode(Qt::TransparentMode);
+    FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    FPainter.setOpacity(1.0);
     FPainter.translate(target.topLeft());
     FPainter.scale(target.width() / sourceRect.width(), target.height() / sourceRect.height());
     FPainter.translate(-sourceRect.topLeft());

@@ -26,6 +26,9 @@ struct TCardLayout
     static constexpr int PredefinedCount = 14;
     static constexpr int PapersizeLetter = 1;
     static constexpr int PapersizeA4 = 9;
+    // The most cards the layout dialog admits across and down a sheet.
+    static constexpr int MaxAcross = 10;
+    static constexpr int MaxDown = 30;
 
     float Height = 2.0f;
     float Width = 3.5f;

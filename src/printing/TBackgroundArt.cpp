@@ -1,0 +1,83 @@
+#include "printing/TBackgroundArt.h"
+
+#include "platform/TReport.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <QImageReader>
+#include <exception>
+
+namespace {
+
+TBackgroundArt::TMetafileLoader &MetafileLoader()
+{
+    static TBackgroundArt::TMetafileLoader loader;
+    return loader;
+}
+
+// Read as a bitmap file whatever else the name says; a file with the name
+// but other content is not a bitmap.
+QImage ReadBitmap(const QString &fileName)
+{
+    QImageReader reader(fileName, "bmp");
+    reader.setDecideFormatFromContent(false);
+    return reader.read();
+}
+
+// The player may leave the painter's state changed, or fail half way.
+class TPainterStateGuard
+{
+public:
+    explicit TPainterStateGuard(QPainter &painter) : FPainter(painter) { FPainter.save(); }
+    ~TPainterStateGuard() { FPainter.restore(); }
+    TPainterStateGuard(const TPainterStateGuard &) = delete;
+    TPainterStateGuard &operator=(const TPainterStateGuard &) = delete;
+
+private:
+    QPainter &FPainter;
+};
+
+} // namespace
+
+void TBackgroundArt::SetMetafileLoader(TMetafileLoader loader)
+{
+    MetafileLoader() = std::move(loader);
+}
+
+void TBackgroundArt::Load(const QString &fileName)
+{
+    FKind = TKind::bkNone;
+    FBitmap = QImage();
+    FMetafile = nullptr;
+    const QString upper = fileName.toUpper();
+    try {
+        if (upper.contains(QLatin1String(".BMP")) && QFileInfo(fileName).isFile()) {
+            FBitmap = ReadBitmap(fileName);
+            if (!FBitmap.isNull())
+                FKind = TKind::bkBitmap;
+        } else if (upper.contains(QLatin1String(".WMF")) && MetafileLoader()) {
+            FMetafile = MetafileLoader()(fileName);
+            if (FMetafile)
+                FKind = TKind::bkMetafile;
+        }
+    } catch (const std::exception &) {
+        FKind = TKind::bkNone;
+    }
+}
+
+void TBackgroundArt::Print(TReport &report, double x, double y, double width, double height) const
+{
+    if (report.Aborted())
+        return;
+    try {
+        if (FKind == TKind::bkBitmap) {
+            report.StretchDraw(x, y, x + width, y + height, FBitmap);
+        } else if (FKind == TKind::bkMetafile) {
+            QPainter &painter = report.Canvas().Painter();
+            const TPainterStateGuard guard(painter);
+            FMetafile(painter, QRectF(report.InchRectToDevice(x, y, x + width, y + height)));
+        }
+    } catch (const std::exception &) {
+        // Art that cannot be drawn is left out.
+    }
+}

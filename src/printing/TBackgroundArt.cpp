@@ -1,19 +1,15 @@
 #include "printing/TBackgroundArt.h"
 
+#include "core/TPicture.h"
 #include "platform/TReport.h"
 
 #include <QFileInfo>
-#include <QPainter>
 #include <QImageReader>
+#include <QPainter>
+#include <QRectF>
 #include <exception>
 
 namespace {
-
-TBackgroundArt::TMetafileLoader &MetafileLoader()
-{
-    static TBackgroundArt::TMetafileLoader loader;
-    return loader;
-}
 
 // Read as a bitmap file whatever else the name says; a file with the name
 // but other content is not a bitmap.
@@ -37,12 +33,21 @@ private:
     QPainter &FPainter;
 };
 
+// A metafile that cannot be decoded has no size.
+std::shared_ptr<const TPicture> ReadMetafile(const QString &fileName)
+{
+    auto picture = std::make_shared<TPicture>();
+    picture->LoadFromFile(fileName);
+    if (!picture->IsMetafile() || picture->Width() <= 0 || picture->Height() <= 0)
+        return nullptr;
+    return picture;
+}
+
 } // namespace
 
-void TBackgroundArt::SetMetafileLoader(TMetafileLoader loader)
-{
-    MetafileLoader() = std::move(loader);
-}
+TBackgroundArt::TBackgroundArt() = default;
+
+TBackgroundArt::~TBackgroundArt() = default;
 
 void TBackgroundArt::Load(const QString &fileName)
 {
@@ -55,8 +60,8 @@ void TBackgroundArt::Load(const QString &fileName)
             FBitmap = ReadBitmap(fileName);
             if (!FBitmap.isNull())
                 FKind = TKind::bkBitmap;
-        } else if (upper.contains(QLatin1String(".WMF")) && MetafileLoader()) {
-            FMetafile = MetafileLoader()(fileName);
+        } else if (upper.contains(QLatin1String(".WMF"))) {
+            FMetafile = ReadMetafile(fileName);
             if (FMetafile)
                 FKind = TKind::bkMetafile;
         }
@@ -75,7 +80,7 @@ void TBackgroundArt::Print(TReport &report, double x, double y, double width, do
         } else if (FKind == TKind::bkMetafile) {
             QPainter &painter = report.Canvas().Painter();
             const TPainterStateGuard guard(painter);
-            FMetafile(painter, QRectF(report.InchRectToDevice(x, y, x + width, y + height)));
+            FMetafile->Draw(painter, QRectF(report.InchRectToDevice(x, y, x + width, y + height)), false, false);
         }
     } catch (const std::exception &) {
         // Art that cannot be drawn is left out.

@@ -1,5 +1,6 @@
 #include "ImageJobDevice.h"
 #include "PopplerTools.h"
+#include "pictures/WmfWriter.h"
 
 #include "core/TDesign.h"
 #include "core/TPrinterNudges.h"
@@ -165,6 +166,21 @@ QImage RedBitmap()
     QImage red(8, 8, QImage::Format_RGB32);
     red.fill(Qt::red);
     return red;
+}
+
+// A placeable metafile an inch square, filled red to its edges.
+QByteArray RedMetafile()
+{
+    constexpr quint16 CreateBrushIndirect = 0x02FC;
+    constexpr quint16 CreatePenIndirect = 0x02FA;
+    constexpr quint16 SelectObject = 0x012D;
+    constexpr quint16 Rectangle = 0x041B;
+    WmfWriter writer;
+    writer.Raw(CreateBrushIndirect, LittleEndian::U16(0) + LittleEndian::U32(0x0000FF) + LittleEndian::U16(0));
+    writer.Record(SelectObject, {0});
+    writer.Record(CreatePenIndirect, {5, 0, 0, 0, 0}).Record(SelectObject, {1});
+    writer.Record(Rectangle, {96, 96, 0, 0});
+    return writer.Placeable(QRect(0, 0, 96, 96), 96);
 }
 
 bool IsRed(const QImage &image, QPoint p)
@@ -428,6 +444,7 @@ private Q_SLOTS:
         QTest::newRow("other picture") << "art.png" << int(TBackgroundArt::TKind::bkNone);
         QTest::newRow("missing bitmap") << "missing.bmp" << int(TBackgroundArt::TKind::bkNone);
         QTest::newRow("metafile") << "art.wmf" << int(TBackgroundArt::TKind::bkMetafile);
+        QTest::newRow("damaged metafile") << "junk.wmf" << int(TBackgroundArt::TKind::bkNone);
         QTest::newRow("bitmap name, other content") << "fake.bmp" << int(TBackgroundArt::TKind::bkNone);
     }
 
@@ -439,11 +456,11 @@ private Q_SLOTS:
             QVERIFY(RedBitmap().save(Path(name), "BMP"));
         QVERIFY(RedBitmap().save(Path("art.png"), "PNG"));
         QVERIFY(RedBitmap().save(Path("fake.bmp"), "PNG"));
-        QFile(Path("art.wmf")).open(QIODevice::WriteOnly);
-        // Stands in for the metafile player: a red fill of the target.
-        TBackgroundArt::SetMetafileLoader([](const QString &) {
-            return [](QPainter &painter, const QRectF &target) { painter.fillRect(target, Qt::red); };
-        });
+        for (const auto &[name, bytes] : {std::pair{"art.wmf", RedMetafile()}, std::pair{"junk.wmf", QByteArray(300, 'x')}}) {
+            QFile file(Path(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
         TCardLayout layout;
         layout.Width = 3.0f;
         layout.Height = 1.5f;
@@ -455,7 +472,6 @@ private Q_SLOTS:
         TPdfJobDevice device(Path("art.pdf"), TCardLayout::PapersizeLetter);
         TReportJob report(device);
         job.Execute(report);
-        TBackgroundArt::SetMetafileLoader(nullptr);
 
         QCOMPARE(int(job.Background().Kind()), kind);
         const QImage page = ReadPdf(Path("art.pdf"), 48).Pages.value(0);

@@ -14,6 +14,7 @@
 #include "ui/THelp.h"
 #include "ui/TMessageBoxes.h"
 #include "ui/TPersonalInformation.h"
+#include "ui/TPrintCommands.h"
 #include "ui/TRecentFilesMenu.h"
 #include "ui/TTipsAssistant.h"
 #include "ui/TToolIcons.h"
@@ -284,9 +285,9 @@ QWidget *TMainScreen::CreateBottomBar()
     GiveWhatsThis(*Savebutton, QStringLiteral("Saves the changes to the card."));
     Cancelbutton = AddBarButton(*bar, "Cancelbutton", "Cancel", [this] { CancelbuttonClick(); });
     GiveWhatsThis(*Cancelbutton, QStringLiteral("Throws away every change since the card was last saved."));
-    PrintButton = AddBarButton(*bar, "PrintButton", "&Print", [] {});
+    PrintButton = AddBarButton(*bar, "PrintButton", "&Print", [this] { PrintCommands().Print(); });
     GiveWhatsThis(*PrintButton, QStringLiteral("Prints the card over a sheet of card stock."));
-    Previewbutton = AddBarButton(*bar, "Previewbutton", "Pre&view", [] {});
+    Previewbutton = AddBarButton(*bar, "Previewbutton", "Pre&view", [this] { PrintCommands().Preview(); });
     GiveWhatsThis(*Previewbutton, QStringLiteral("Shows how the card will print."));
     QPushButton *help =
         AddBarButton(*bar, "Helpbutton", "&Help", [this] { THelp::ShowTopic(this, HelpTopicMainWindow); });
@@ -326,12 +327,13 @@ void TMainScreen::CreateMenus()
     AddMenuCommand(file, "mnuSaveAsBitmap", "Save As Bitmap", [] {})->setEnabled(false);
     AddMenuCommand(file, "mnuSaveAsJPG", "Save As JPG", [] {})->setEnabled(false);
     file.addSeparator();
-    FPrintingActions.push_back(AddMenuCommand(file, "mnuPrint", "&Print", [] {}));
-    FPrintingActions.push_back(AddMenuCommand(file, "mnuPreview", "Pre&view", [] {}));
+    FPrintingActions.push_back(AddMenuCommand(file, "mnuPrint", "&Print", [this] { PrintCommands().Print(); }));
+    FPrintingActions.push_back(AddMenuCommand(file, "mnuPreview", "Pre&view", [this] { PrintCommands().Preview(); }));
     file.addSeparator();
-    FPrintingActions.push_back(AddMenuCommand(file, "mnuPrinterSetup", "Printer S&etup", [] {}));
-    FPrintingActions.push_back(AddMenuCommand(file, "mnuPrinterFineTuning", "Printer Fine &Tuning", [] {}));
-    FPrintingActions.push_back(AddMenuCommand(file, "mnuPrintOutlineTestPage", "Print O&utline Test Page", [] {}));
+    FPrintingActions.push_back(AddMenuCommand(file, "mnuPrinterSetup", "Printer S&etup", [this] { PrintCommands().PrinterSetup(); }));
+    FPrintingActions.push_back(AddMenuCommand(file, "mnuPrinterFineTuning", "Printer Fine &Tuning", [this] { PrintCommands().FineTuning(); }));
+    FPrintingActions.push_back(AddMenuCommand(file, "mnuPrintOutlineTestPage", "Print O&utline Test Page",
+                                              [this] { PrintCommands().PrintOutlineTestPage(); }));
     file.addSeparator();
     AddMenuCommand(file, "Exit1", "E&xit", [this] { close(); });
     FRecentFiles =
@@ -364,7 +366,7 @@ void TMainScreen::FormCreate()
 {
     FPrintingAvailable = false;
     FLoading = true;
-    FPrintPositions.fill(true);
+    FPrintPositions.SelectAll();
     LoadPreferences();
     SetCardSizeFromInches();
     SetDefaultFontCaption();
@@ -405,8 +407,9 @@ void TMainScreen::FormActivate()
     SetChangesMade(false);
     QCoreApplication::processEvents();
     FLoading = false;
-    // Printing arrives with the print job; until then its commands stay disabled.
-    FPrintingAvailable = false;
+    // "PDF file" is always offered as a printer, so printing is never
+    // disabled for want of a system printer.
+    FPrintingAvailable = true;
     Setbuttons();
 }
 
@@ -724,6 +727,18 @@ void TMainScreen::CancelbuttonClick()
         OpenBCFile(FCurrentFileName);
     SetChangesMade(false);
     FBusinessCardPanel->update();
+}
+
+// ---------------------------------------------------------------- printing
+
+TPrintCommands &TMainScreen::PrintCommands()
+{
+    if (!FPrintCommands) {
+        FPrintCommands = std::make_unique<TPrintCommands>(*this, *FBusinessCardPanel, FPreferences, FPrintPositions,
+                                                          FBackgroundArtFileName, FSettings);
+        FPrintCommands->OnSavePreferences = [this] { SavePreferences(); };
+    }
+    return *FPrintCommands;
 }
 
 // ---------------------------------------------------------------- settings commands

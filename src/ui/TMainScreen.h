@@ -3,6 +3,7 @@
 #include "core/TDesign.h"
 #include "core/TPreferences.h"
 #include "core/TSettingsFile.h"
+#include "printing/TPrintPositions.h"
 #include "ui/TGBusinessCardPanel32.h"
 
 #include <QMainWindow>
@@ -22,6 +23,7 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 class QToolButton;
+class TPrintCommands;
 class TRecentFilesMenu;
 class TTipsAssistant;
 class TZoomSpinner;
@@ -53,7 +55,7 @@ public:
     const QString &CurrentFileName() const { return FCurrentFileName; }
     const QString &BackgroundArtFileName() const { return FBackgroundArtFileName; }
     bool PrintingAvailable() const { return FPrintingAvailable; }
-    const std::array<bool, 10> &PrintPositions() const { return FPrintPositions; }
+    const TPrintPositions &PrintPositions() const { return FPrintPositions; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -131,6 +133,9 @@ private:
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     bool FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
 
+    // Printing: the commands are made on first use.
+    TPrintCommands &PrintCommands();
+
     // Help.
     void About1Click();
     void AssistButtonClick();
@@ -138,7 +143,7 @@ private:
     TDesign FDesign;
     TSettingsFile FSettings;
     TPreferences FPreferences;
-    std::array<bool, 10> FPrintPositions{};
+    TPrintPositions FPrintPositions;
     QString FCurrentFileName;
     QString FBackgroundArtFileName;
     QString FStartupFile;
@@ -170,5 +175,6 @@ private:
     QAction *FDefaultFontAction = nullptr;
     std::vector<QAction *> FPrintingActions;
     std::unique_ptr<TRecentFilesMenu> FRecentFiles;
+    std::unique_ptr<TPrintCommands> FPrintCommands;
     QPointer<TTipsAssistant> FTipsAssistant;
 };

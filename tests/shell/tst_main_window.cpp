@@ -501,6 +501,19 @@ private Q_SLOTS:
         QCOMPARE(f.Design().Count(), 0);
     }
 
+    void printingCommandsAreAvailableAndOpenTheirDialogs()
+    {
+        MainWindowFixture f;
+        QVERIFY(f.Start());
+        // "PDF file" is always a printer, so printing is never disabled.
+        QVERIFY(f.Button("PrintButton")->isEnabled());
+        QVERIFY(f.Button("Previewbutton")->isEnabled());
+        QVERIFY(f.Action("mnuPrinterFineTuning")->isEnabled());
+        ModalScript fineTuning({ModalScript::Reject()});
+        f.Trigger("mnuPrinterFineTuning", fineTuning);
+        QCOMPARE(fineTuning.Seen, QStringList{QStringLiteral("Printer Fine-Tuning")});
+    }
+
     void gridButtonsDriveTheCard()
     {
         MainWindowFixture f;

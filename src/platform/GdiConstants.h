@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QtGlobal>
 
 // Values of the drawing state that Windows metafiles carry, with their
@@ -101,4 +102,10 @@ enum TTernaryRasterOp : quint32 {
 };
 
 enum TRegionMode : int { RGN_AND = 1, RGN_OR = 2, RGN_XOR = 3, RGN_DIFF = 4, RGN_COPY = 5 };
+// A COLORREF: red in the lowest byte.
+inline QColor ColourFromRef(quint32 colourRef)
+{
+    return QColor(int(colourRef & 0xFF), int((colourRef >> 8) & 0xFF), int((colourRef >> 16) & 0xFF));
+}
+
 }

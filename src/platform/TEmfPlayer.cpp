@@ -127,11 +127,6 @@ enum TWorldTransformMode : quint32 {
 
 enum TSmallTextOptions : quint32 { ETO_NO_RECT = 0x0100, ETO_SMALL_CHARS = 0x0200 };
 
-QColor ColourFromRef(quint32 colourRef)
-{
-    return QColor(int(colourRef & 0xFF), int((colourRef >> 8) & 0xFF), int((colourRef >> 16) & 0xFF));
-}
-
 QPointF ReadPoint(TByteReader &reader)
 {
     const qint32 x = reader.I32();
@@ -245,7 +240,7 @@ std::optional<TGdiObject> StockObject(quint32 index)
 QImage WithTransparentColour(const QImage &image, quint32 colourRef)
 {
     QImage result = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb transparent = ColourFromRef(colourRef).rgb();
+    const QRgb transparent = Gdi::ColourFromRef(colourRef).rgb();
     for (int y = 0; y < result.height(); ++y) {
         QRgb *row = reinterpret_cast<QRgb *>(result.scanLine(y));
         for (int x = 0; x < result.width(); ++x)
@@ -300,8 +295,8 @@ bool TEmfPlayer::PlayStateRecord(quint32 type, TByteReader &parameters)
     case EMR_SETROP2: state.RasterOp = int(parameters.U32()); return true;
     case EMR_SETSTRETCHBLTMODE: state.StretchMode = int(parameters.U32()); return true;
     case EMR_SETTEXTALIGN: state.TextAlign = parameters.U32(); return true;
-    case EMR_SETTEXTCOLOR: state.TextColor = ColourFromRef(parameters.U32()); return true;
-    case EMR_SETBKCOLOR: state.BackgroundColor = ColourFromRef(parameters.U32()); return true;
+    case EMR_SETTEXTCOLOR: state.TextColor = Gdi::ColourFromRef(parameters.U32()); return true;
+    case EMR_SETBKCOLOR: state.BackgroundColor = Gdi::ColourFromRef(parameters.U32()); return true;
     case EMR_SETARCDIRECTION: state.ArcDirection = int(parameters.U32()); return true;
     case EMR_SAVEDC: FCanvas.SaveState(); return true;
     case EMR_RESTOREDC: FCanvas.RestoreState(parameters.I32()); return true;
@@ -363,7 +358,7 @@ bool TEmfPlayer::PlayFigureRecord(quint32 type, TByteReader &parameters)
     case EMR_LINETO: FCanvas.LineTo(ReadPoint(parameters)); return true;
     case EMR_SETPIXELV: {
         const QPointF point = ReadPoint(parameters);
-        FCanvas.SetPixel(point, ColourFromRef(parameters.U32()));
+        FCanvas.SetPixel(point, Gdi::ColourFromRef(parameters.U32()));
         return true;
     }
     case EMR_RECTANGLE: FCanvas.Rectangle(ReadRect(parameters)); return true;
@@ -539,7 +534,7 @@ bool TEmfPlayer::PlayObjectRecord(quint32 type, QByteArrayView record, TByteRead
         const quint32 index = parameters.U32();
         TGdiBrush brush;
         brush.Style = parameters.U32();
-        brush.Color = ColourFromRef(parameters.U32());
+        brush.Color = Gdi::ColourFromRef(parameters.U32());
         brush.Hatch = parameters.U32();
         FObjects.Put(index, brush);
         return true;
@@ -586,7 +581,7 @@ void TEmfPlayer::CreatePen(TByteReader &parameters)
     pen.Style = parameters.U32();
     pen.Width = std::abs(double(parameters.I32()));
     parameters.Skip(4);
-    pen.Color = ColourFromRef(parameters.U32());
+    pen.Color = Gdi::ColourFromRef(parameters.U32());
     FObjects.Put(index, pen);
 }
 
@@ -598,7 +593,7 @@ void TEmfPlayer::ExtCreatePen(TByteReader &parameters)
     pen.Style = parameters.U32();
     pen.Width = parameters.U32();
     const quint32 brushStyle = parameters.U32();
-    pen.Color = ColourFromRef(parameters.U32());
+    pen.Color = Gdi::ColourFromRef(parameters.U32());
     parameters.Skip(4); // hatch
     const quint32 dashes = parameters.U32();
     parameters.Require(qsizetype(qMin<quint32>(dashes, 1024)) * 4);

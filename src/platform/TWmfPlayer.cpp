@@ -84,11 +84,6 @@ enum TWmfFunction : quint16 {
     META_STRETCHDIB = 0x0F43,
 };
 
-QColor ColourFromRef(quint32 colourRef)
-{
-    return QColor(int(colourRef & 0xFF), int((colourRef >> 8) & 0xFF), int((colourRef >> 16) & 0xFF));
-}
-
 QPointF ReadPointYX(TByteReader &reader)
 {
     const qint16 y = reader.I16();
@@ -187,12 +182,12 @@ bool TWmfPlayer::PlayStateRecord(quint16 function, TByteReader &parameters)
 {
     TGdiState &state = FCanvas.State();
     switch (function) {
-    case META_SETBKCOLOR: state.BackgroundColor = ColourFromRef(parameters.U32()); return true;
+    case META_SETBKCOLOR: state.BackgroundColor = Gdi::ColourFromRef(parameters.U32()); return true;
     case META_SETBKMODE: state.BackgroundMode = parameters.U16(); return true;
     case META_SETROP2: state.RasterOp = parameters.U16(); return true;
     case META_SETPOLYFILLMODE: state.PolyFillMode = parameters.U16(); return true;
     case META_SETSTRETCHBLTMODE: state.StretchMode = parameters.U16(); return true;
-    case META_SETTEXTCOLOR: state.TextColor = ColourFromRef(parameters.U32()); return true;
+    case META_SETTEXTCOLOR: state.TextColor = Gdi::ColourFromRef(parameters.U32()); return true;
     case META_SETTEXTALIGN: state.TextAlign = parameters.U16(); return true;
     case META_SAVEDC: FCanvas.SaveState(); return true;
     case META_RESTOREDC: FCanvas.RestoreState(parameters.I16()); return true;
@@ -273,7 +268,7 @@ bool TWmfPlayer::PlayDrawingRecord(quint16 function, TByteReader &parameters)
         return true;
     }
     case META_SETPIXEL: {
-        const QColor colour = ColourFromRef(parameters.U32());
+        const QColor colour = Gdi::ColourFromRef(parameters.U32());
         FCanvas.SetPixel(ReadPointYX(parameters), colour);
         return true;
     }
@@ -298,14 +293,14 @@ bool TWmfPlayer::PlayObjectRecord(quint16 function, TByteReader &parameters)
         pen.Style = parameters.U16();
         pen.Width = std::abs(parameters.I16());
         parameters.Skip(2);
-        pen.Color = ColourFromRef(parameters.U32());
+        pen.Color = Gdi::ColourFromRef(parameters.U32());
         FObjects.Add(pen);
         return true;
     }
     case META_CREATEBRUSHINDIRECT: {
         TGdiBrush brush;
         brush.Style = parameters.U16();
-        brush.Color = ColourFromRef(parameters.U32());
+        brush.Color = Gdi::ColourFromRef(parameters.U32());
         brush.Hatch = parameters.U16();
         FObjects.Add(brush);
         return true;

@@ -4,6 +4,7 @@
 #include "core/TGGraphicControl.h"
 #include "core/TPen.h"
 #include "objects/graphics/TBCShapes.h"
+#include "objects/graphics/TGImage.h"
 #include "objects/graphics/TGLabelShapes.h"
 #include "objects/graphics/TGLineShape.h"
 #include "platform/TColor.h"
@@ -12,6 +13,7 @@
 #include "ui/TGBasePanel.h"
 #include "ui/TGBusinessCardLabelMenu.h"
 #include "ui/TGHandle.h"
+#include "ui/TGImageMenu.h"
 #include "ui/TGPLabelMenu.h"
 #include "ui/TGLabelShapesMenu.h"
 #include "ui/TGLineShapeMenu.h"
@@ -45,6 +47,7 @@ const TKindMenu KindMenus[] = {
     {TGLabelShapes::StaticClassName, &MakeMenu<TGLabelShapesMenu, TGLabelShapes>},
     {TBCShapes::StaticClassName, &MakeMenu<TGLabelShapesMenu, TGLabelShapes>},
     {TGLineShape::StaticClassName, &MakeMenu<TGLineShapeMenu, TGLineShape>},
+    {TGImage::StaticClassName, &MakeMenu<TGImageMenu, TGImage>},
     {TGPLabel::StaticClassName, &MakeMenu<TGPLabelMenu, TGPLabel>},
     {TGBusinessCardLabel::StaticClassName, &MakeMenu<TGBusinessCardLabelMenu, TGBusinessCardLabel>},
 };

@@ -8,7 +8,11 @@
 #include "objects/graphics/TGLineShape.h"
 
 #include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -87,6 +91,40 @@ QStringList CheckedCaptions(QMenu &menu)
     return checked;
 }
 
+// Runs during and answers every message box it shows, returning the last one's text.
+QString AnswerMessageBoxes(const std::function<void()> &during)
+{
+    QString text;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&text] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
+    poll.start();
+    during();
+    return text;
+}
+
+// Chooses "Load Image From Disk" and picks fileName in the file dialog.
+bool LoadImageThroughMenu(SurfaceFixture &f, const QString &fileName)
+{
+    bool dialogShown = false;
+    const bool menuShown = InspectObjectMenu(f, [&](QMenu &menu) {
+        QAction *action = FindAction(menu, "Load Image From Disk");
+        QVERIFY(action);
+        dialogShown = WithModalDialog([action] { action->trigger(); }, [&fileName](QDialog &dialog) {
+            auto *files = qobject_cast<QFileDialog *>(&dialog);
+            QVERIFY(files);
+            files->selectFile(fileName);
+            dialog.accept();
+        });
+    });
+    return menuShown && dialogShown;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(TKind)
@@ -103,7 +141,9 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("ownEntries");
         const QStringList shapeEntries = {"-", "Background Color", "Line Color", "Line Thickness", "-", "Transparent"};
         const QStringList rounding = {"-", "Degree of Rounding"};
-        QTest::newRow("picture (shared entries only)") << TKind::Image << QStringList{};
+        QTest::newRow("picture") << TKind::Image
+                                 << QStringList{"-",        "Load Image From Disk", "-",      "Border",
+                                                "Stretch to Fit", "AutoSize",          "Flip", "Reverse"};
         QTest::newRow("rectangle") << TKind::Rectangle << shapeEntries;
         QTest::newRow("ellipse") << TKind::Ellipse << shapeEntries;
         QTest::newRow("rounded rectangle") << TKind::RoundRect << shapeEntries + rounding;
@@ -166,6 +206,71 @@ private Q_SLOTS:
         line->SetLineStyle(TLineStyle::stAngleSlopingDown);
         QVERIFY(InspectObjectMenu(g, readChecks));
         QCOMPARE(checked, (QStringList{"Style/Angled Sloping Down", "Line Thickness/1 Point"}));
+    }
+
+    void pictureEntriesFollowTheObjectAndMirroringNeedsABitmap()
+    {
+        SurfaceFixture f;
+        auto *image = static_cast<TGImage *>(AddKind(f, TKind::Image));
+        QList<bool> enabled;
+        QStringList checked;
+        const auto read = [&](QMenu &menu) {
+            checked = CheckedCaptions(menu);
+            QVERIFY(FindAction(menu, "Flip") && FindAction(menu, "Reverse"));
+            enabled = {FindAction(menu, "Flip")->isEnabled(), FindAction(menu, "Reverse")->isEnabled()};
+        };
+        QVERIFY(InspectObjectMenu(f, read));
+        QCOMPARE(checked, QStringList{"Stretch to Fit"});
+        QCOMPARE(enabled, (QList<bool>{false, false}));
+
+        image->Picture().SetBitmap(QImage(8, 6, QImage::Format_RGB32));
+        image->SetBounds(Bounds.x(), Bounds.y(), Bounds.width(), Bounds.height());
+        QVERIFY(ChooseFromContextMenu(f, Inside, "Border"));
+        QCOMPARE(image->BorderStyle(), TBorderStyle::bsSingle);
+        QVERIFY(ChooseFromContextMenu(f, Inside, "Flip"));
+        QVERIFY(ChooseFromContextMenu(f, Inside, "Reverse"));
+        QVERIFY(image->Flip() && image->Reverse());
+        QVERIFY(InspectObjectMenu(f, read));
+        QCOMPARE(checked, (QStringList{"Border", "Stretch to Fit", "Flip", "Reverse"}));
+        QCOMPARE(enabled, (QList<bool>{true, true}));
+
+        // Turning Stretch to Fit off takes the picture's natural size at once.
+        QVERIFY(ChooseFromContextMenu(f, Inside, "Stretch to Fit"));
+        QVERIFY(image->AutoSize() && !image->Stretch());
+        QCOMPARE(image->BoundsRect(), QRect(Bounds.topLeft(), QSize(8, 6)));
+        QVERIFY(ChooseFromContextMenu(f, QPoint(42, 32), "AutoSize"));
+        QVERIFY(!image->AutoSize() && image->Stretch());
+        image->SetBounds(Bounds.x(), Bounds.y(), Bounds.width(), Bounds.height());
+        QCOMPARE(image->BoundsRect(), Bounds);
+        QVERIFY(InspectObjectMenu(f, read));
+        QVERIFY(!checked.contains("AutoSize"));
+        QVERIFY(f.Changes > 0);
+    }
+
+    void loadImageFromDiskTakesThePictureOrReportsTheFailure()
+    {
+        QTemporaryDir folder;
+        const QString good = folder.filePath("good.bmp");
+        QVERIFY(QImage(12, 9, QImage::Format_RGB32).save(good, "BMP"));
+        const QString bad = folder.filePath("bad.bmp");
+        {
+            QFile file(bad);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("not a picture");
+        }
+        const QString before = QDir::currentPath();
+
+        SurfaceFixture f;
+        auto *image = static_cast<TGImage *>(AddKind(f, TKind::Image));
+        QString message = AnswerMessageBoxes([&] { QVERIFY(LoadImageThroughMenu(f, good)); });
+        QVERIFY(message.isEmpty());
+        QVERIFY(image->Picture().IsBitmap());
+        QCOMPARE(image->Picture().Width(), 12);
+        QCOMPARE(QDir::currentPath(), before);
+
+        message = AnswerMessageBoxes([&] { QVERIFY(LoadImageThroughMenu(f, bad)); });
+        QCOMPARE(message, QStringLiteral("Error loading file!"));
+        QVERIFY(image->PictureEmpty());
     }
 
     void shapeEntriesChangeTheShape()

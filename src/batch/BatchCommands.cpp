@@ -30,10 +30,13 @@ const char *const Usage =
     "Commands:\n"
     "  info DESIGN        print the design's objects and their properties as JSON\n"
     "  convert IN OUT     read a design and write it back with Quandrel's writer\n"
-    "  render DESIGN OUT [--zoom Z]\n"
+    "  render DESIGN OUT [--zoom Z] [--background FILE] [--border]\n"
     "                     draw the card (3.5 x 2 inches at 96 pixels per inch) as on\n"
-    "                     the screen, without grid or outline, to OUT, a .png or .bmp\n"
-    "                     picture; Z scales it, from 0.1 to 10 (default 1)\n"
+    "                     the screen, without grid, to OUT, a .png, .bmp or .jpg\n"
+    "                     picture (JPEG at quality 80); Z scales it, from 0.1 to 10\n"
+    "                     (default 1); FILE is background art (a bitmap or metafile)\n"
+    "                     stretched over the card under the objects; --border draws\n"
+    "                     the card's dotted outline\n"
     "  print DESIGN OUT.pdf [--settings QDL.INI] [--background FILE] [--outline]\n"
     "        [--preview] [--sheets N] [--positions BITS]\n"
     "                     print the sheet of cards into a PDF file, with the card\n"
@@ -120,6 +123,8 @@ struct TRenderArguments
     QString Output;
     const char *Format = nullptr;
     float Zoom = 1.0f;
+    QString Background;
+    bool Border = false;
 };
 
 float ParseZoom(const QString &text)
@@ -139,6 +144,8 @@ const char *PictureFormat(const QString &fileName)
         return "PNG";
     if (extension == QLatin1String("bmp"))
         return "BMP";
+    if (extension == QLatin1String("jpg"))
+        return "JPEG";
     throw EBatchUsageError();
 }
 
@@ -147,12 +154,20 @@ TRenderArguments ParseRenderArguments(const QStringList &args)
     TRenderArguments result;
     QStringList files;
     for (int i = 0; i < args.size(); ++i) {
-        if (args[i] != QLatin1String("--zoom"))
-            files << args[i];
-        else if (i + 1 < args.size())
-            result.Zoom = ParseZoom(args[++i]);
-        else
+        const QString &argument = args[i];
+        const bool takesValue = argument == QLatin1String("--zoom") || argument == QLatin1String("--background");
+        if (takesValue && i + 1 >= args.size())
             throw EBatchUsageError();
+        if (argument == QLatin1String("--zoom"))
+            result.Zoom = ParseZoom(args[++i]);
+        else if (argument == QLatin1String("--background"))
+            result.Background = args[++i];
+        else if (argument == QLatin1String("--border"))
+            result.Border = true;
+        else if (argument.startsWith(QLatin1String("--")))
+            throw EBatchUsageError();
+        else
+            files << argument;
     }
     if (files.size() != 2)
         throw EBatchUsageError();
@@ -162,7 +177,7 @@ TRenderArguments ParseRenderArguments(const QStringList &args)
     return result;
 }
 
-QImage PaintCard(TDesign &design, float zoom)
+QImage PaintCard(TDesign &design, float zoom, bool border)
 {
     // The card the default layout gives, 3.5 x 2 inches on the screen.
     design.SetSize(qRound(3.5 * Screen::PixelsPerInch), qRound(2.0 * Screen::PixelsPerInch));
@@ -172,7 +187,9 @@ QImage PaintCard(TDesign &design, float zoom)
     card.setDotsPerMeterX(dotsPerMeter);
     card.setDotsPerMeterY(dotsPerMeter);
     QPainter painter(&card);
-    TCardPainter::Paint(painter, design, TCardPaintOptions());
+    TCardPaintOptions options;
+    options.DrawOutline = border;
+    TCardPainter::Paint(painter, design, options);
     return card;
 }
 
@@ -182,6 +199,8 @@ void WritePicture(const QImage &picture, const QString &fileName, const char *fo
     if (!file.open(QIODevice::WriteOnly))
         throw EBatchFileError(fileName, QStringLiteral("cannot write the picture: ") + file.errorString());
     QImageWriter writer(&file, format);
+    if (qstrcmp(format, "JPEG") == 0)
+        writer.setQuality(80);
     if (!writer.write(picture))
         throw EBatchFileError(fileName, QStringLiteral("cannot write the picture: ") + writer.errorString());
     if (!file.commit())
@@ -193,7 +212,14 @@ int Render(const QStringList &args, QTextStream &)
     const TRenderArguments render = ParseRenderArguments(args);
     TDesign design;
     LoadDesign(render.Design, design);
-    WritePicture(PaintCard(design, render.Zoom), render.Output, render.Format);
+    if (!render.Background.isEmpty()) {
+        try {
+            design.ColorPicture().LoadFromFile(render.Background);
+        } catch (const EQuandrelError &e) {
+            throw EBatchFileError(render.Background, e.message());
+        }
+    }
+    WritePicture(PaintCard(design, render.Zoom, render.Border), render.Output, render.Format);
     return 0;
 }
 
@@ -312,7 +338,7 @@ struct TCommand
 const TCommand Commands[] = {
     {"info", 1, 1, Info},
     {"convert", 2, 2, Convert},
-    {"render", 2, 4, Render},
+    {"render", 2, 7, Render},
     {"print", 2, 12, Print},
 };
 

@@ -42,7 +42,7 @@ void TCardPainter::Paint(QPainter &painter, const TDesign &design, const TCardPa
     const int width = design.Width();
     const int height = design.Height();
     painter.fillRect(0, 0, width, height, Qt::white);
-    // The background pictures go here, stretched over the card within CardClip.
+    PaintBackground(painter, design, width, height);
     if (options.DrawOutline)
         PaintOutline(painter, design.Shape(), width, height);
     if (options.ShowGrid) {
@@ -71,6 +71,18 @@ QPainterPath TCardPainter::CardClip(TLabelShapeType shape, int width, int height
         break;
     }
     return path;
+}
+
+void TCardPainter::PaintBackground(QPainter &painter, const TDesign &design, int width, int height)
+{
+    if (design.Picture().Data().isEmpty() && design.ColorPicture().Data().isEmpty())
+        return;
+    painter.save();
+    painter.setClipPath(CardClip(design.Shape(), width, height), Qt::IntersectClip);
+    const QRectF card(0, 0, width, height);
+    design.Picture().Draw(painter, card, false, false);
+    design.ColorPicture().Draw(painter, card, false, false);
+    painter.restore();
 }
 
 void TCardPainter::PaintOutline(QPainter &painter, TLabelShapeType shape, int width, int height)

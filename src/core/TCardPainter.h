@@ -30,6 +30,7 @@ public:
     static QPainterPath CardClip(TLabelShapeType shape, int width, int height);
 
 private:
+    static void PaintBackground(QPainter &painter, const TDesign &design, int width, int height);
     static void PaintOutline(QPainter &painter, TLabelShapeType shape, int width, int height);
     static void PaintGrid(QPainter &painter, TGridSize gridSize, int width, int height);
     static void PaintObjects(QPainter &painter, const TDesign &design);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Enumerations.h"
+#include "core/TPicture.h"
 
 #include <QString>
 #include <QStringView>
@@ -55,6 +56,14 @@ public:
     TLabelShapeType Shape() const { return FShape; }
     void SetShape(TLabelShapeType value) { FShape = value; }
 
+    // The background layers, stretched over the card in this order under
+    // the objects. Only ColorPicture, the background art, is ever loaded;
+    // Picture stays empty but is drawn when something fills it.
+    TPicture &Picture() { return FPicture; }
+    const TPicture &Picture() const { return FPicture; }
+    TPicture &ColorPicture() { return FColorPicture; }
+    const TPicture &ColorPicture() const { return FColorPicture; }
+
     float Zoom() const { return FZoom; }
     // Scales the card and every object; changes made by zooming are not
     // reported as changes of the design.
@@ -105,4 +114,6 @@ private:
     float FZoom = 1.0f;
     bool FZooming = false;
     bool FPrinting = false;
+    TPicture FPicture;
+    TPicture FColorPicture;
 };

@@ -668,6 +668,18 @@ void TGBasePanel::ClearAll()
     update();
 }
 
+void TGBasePanel::LoadColorPicture(const QString &fileName)
+{
+    FDesign.ColorPicture().LoadFromFile(fileName);
+    update();
+}
+
+void TGBasePanel::ClearColorPicture()
+{
+    FDesign.ColorPicture().Clear();
+    update();
+}
+
 void TGBasePanel::PurgeStrayObjects()
 {
     FFrame->ClearSelection();

@@ -87,6 +87,11 @@ public:
     // Nothing happens when the file does not exist; read errors propagate.
     void LoadFromFile(const QString &fileName);
     void ClearAll();
+    // The background art: loads the file into the design's ColorPicture,
+    // raising EQuandrelError (and keeping the art shown so far) when it
+    // cannot be read; or removes it.
+    void LoadColorPicture(const QString &fileName);
+    void ClearColorPicture();
     void PurgeStrayObjects();
     void ClampObjects();
     void PrintObjects(TReport &report, double originX, double originY);

@@ -17,6 +17,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QBuffer>
+#include <QImageWriter>
 #include <QTest>
 
 namespace {
@@ -112,15 +114,20 @@ void FillWithShapesAndLines(TDesign &design)
 }
 
 // The card as the editor's surface paints it, from the design file.
-QImage SurfacePicture(const QString &designFile, float zoom)
+QImage SurfacePicture(const QString &designFile, float zoom, const QString &background = QString(),
+                      bool outline = false)
 {
     TDesign design;
     TGLabelObjectFiler(StandardClasses()).LoadFromFile(design, designFile);
     design.SetSize(336, 192);
     design.SetZoom(zoom);
+    if (!background.isEmpty())
+        design.ColorPicture().LoadFromFile(background);
     QImage card(design.Width(), design.Height(), QImage::Format_RGB32);
     QPainter painter(&card);
-    TCardPainter::Paint(painter, design, TCardPaintOptions());
+    TCardPaintOptions options;
+    options.DrawOutline = outline;
+    TCardPainter::Paint(painter, design, options);
     return card;
 }
 
@@ -151,6 +158,10 @@ private Q_SLOTS:
         TDesign shapes;
         FillWithShapesAndLines(shapes);
         TGLabelObjectFiler(StandardClasses()).SaveToFile(shapes, Path("shapes.qdl"));
+
+        QImage red(8, 8, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(Path("red.bmp"), "BMP"));
     }
 
     void convertGivesBackAQuandrelFileByteForByte()
@@ -264,6 +275,53 @@ private Q_SLOTS:
         QCOMPARE(rendered.convertToFormat(QImage::Format_RGB32), SurfacePicture(Path("shapes.qdl"), zoom));
     }
 
+    // The art is stretched over the card within its rounded shape, under the
+    // objects, and the outline runs on the card's edge.
+    void renderDrawsBackgroundArtAndTheBorder()
+    {
+        const QString picture = Path("art.png");
+        const TRun run = RunBatch({QStringLiteral("render"), Path("line.qdl"), picture, QStringLiteral("--border"),
+                                   QStringLiteral("--background"), Path("red.bmp")});
+        QCOMPARE(run.Status, 0);
+        QVERIFY(run.Err.isEmpty());
+        const QImage rendered = QImage(picture, "PNG").convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(rendered, SurfacePicture(Path("line.qdl"), 1.0f, Path("red.bmp"), true));
+        QCOMPARE(rendered.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(rendered.pixel(330, 100), qRgb(255, 0, 0));
+        int outlineDots = 0;
+        for (int y = 20; y < 170; ++y)
+            outlineDots += rendered.pixel(335, y) == qRgb(0, 0, 0);
+        QVERIFY(outlineDots >= 40);
+        QCOMPARE(SurfacePicture(Path("line.qdl"), 1.0f).pixel(330, 100), qRgb(255, 255, 255));
+    }
+
+    void renderWritesJpegAtQuality80()
+    {
+        const QString picture = Path("card.jpg");
+        const TRun run = RunBatch({QStringLiteral("render"), Path("shapes.qdl"), picture});
+        QCOMPARE(run.Status, 0);
+        QFile written(picture);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QByteArray expected;
+        QBuffer buffer(&expected);
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QImageWriter writer(&buffer, "JPEG");
+        writer.setQuality(80);
+        QVERIFY(writer.write(SurfacePicture(Path("shapes.qdl"), 1.0f)));
+        QCOMPARE(written.readAll(), expected);
+    }
+
+    void renderNamesABackgroundItCannotRead()
+    {
+        const QString art = Path("missing.bmp");
+        const TRun run = RunBatch({QStringLiteral("render"), Path("shapes.qdl"), Path("never.png"),
+                                   QStringLiteral("--background"), art});
+        QCOMPARE(run.Status, 1);
+        QCOMPARE(run.Err.count('\n'), 1);
+        QVERIFY2(run.Err.startsWith("quandrel-batch: " + art.toUtf8() + ": "), run.Err.constData());
+        QVERIFY(!QFile::exists(Path("never.png")));
+    }
+
     void renderNamesAPictureItCannotWrite()
     {
         const QString picture = Path("no-such-folder/card.png");
@@ -283,7 +341,11 @@ private Q_SLOTS:
         QTest::newRow("convert without output") << QStringList{QStringLiteral("convert"), QStringLiteral("a.qdl")};
         const QString design = QStringLiteral("a.qdl");
         QTest::newRow("render without output") << QStringList{QStringLiteral("render"), design};
-        QTest::newRow("render to jpg") << QStringList{QStringLiteral("render"), design, QStringLiteral("a.jpg")};
+        QTest::newRow("render to gif") << QStringList{QStringLiteral("render"), design, QStringLiteral("a.gif")};
+        QTest::newRow("render background without file")
+            << QStringList{QStringLiteral("render"), design, QStringLiteral("a.png"), QStringLiteral("--background")};
+        QTest::newRow("render unknown option")
+            << QStringList{QStringLiteral("render"), design, QStringLiteral("a.png"), QStringLiteral("--grid")};
         QTest::newRow("render without extension") << QStringList{QStringLiteral("render"), design, QStringLiteral("png")};
         QTest::newRow("render zoom without value")
             << QStringList{QStringLiteral("render"), design, QStringLiteral("a.png"), QStringLiteral("--zoom")};

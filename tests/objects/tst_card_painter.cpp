@@ -105,6 +105,49 @@ private Q_SLOTS:
         QCOMPARE(card.pixel(2, 22), Green);
     }
 
+    // A blue bitmap of 4 x 2 pixels stretched over the whole card, under a
+    // red shape, within the card's shape; the grid is ANDed into the art.
+    void backgroundArtIsStretchedUnderTheObjectsWithinTheCardShape_data()
+    {
+        QTest::addColumn<TLabelShapeType>("shape");
+        QTest::addColumn<QRgb>("corner");
+        QTest::newRow("rectangle") << TLabelShapeType::lsRectangle << qRgb(0, 0, 255);
+        QTest::newRow("rounded rectangle") << TLabelShapeType::lsRoundRect << White;
+        QTest::newRow("ellipse") << TLabelShapeType::lsEllipse << White;
+    }
+    void backgroundArtIsStretchedUnderTheObjectsWithinTheCardShape()
+    {
+        QFETCH(TLabelShapeType, shape);
+        QFETCH(QRgb, corner);
+        const QRgb Blue = qRgb(0, 0, 255);
+        TDesign design;
+        design.SetSize(80, 48);
+        design.SetShape(shape);
+        QImage art(4, 2, QImage::Format_RGB32);
+        art.fill(Blue);
+        design.ColorPicture().SetBitmap(art);
+        auto object = std::make_unique<TBCShapes>();
+        object->SetBounds(30, 16, 20, 16);
+        object->Brush().SetColor(TColors::clRed);
+        design.Add(std::move(object));
+
+        const QImage card = PaintedCard(design, TCardPaintOptions());
+        QCOMPARE(card.pixel(0, 0), corner);
+        QCOMPARE(card.pixel(79, 47), corner);
+        QCOMPARE(card.pixel(40, 1), Blue);
+        QCOMPARE(card.pixel(1, 24), Blue);
+        QCOMPARE(card.pixel(78, 24), Blue);
+        QCOMPARE(card.pixel(40, 24), Red);
+
+        // Blue AND green leaves black dots in the art.
+        const QImage gridded = PaintedCard(design, Grid(TGridSize::gs8x8));
+        QCOMPARE(gridded.pixel(10, 10), Black);
+        QCOMPARE(gridded.pixel(11, 10), Blue);
+
+        design.ColorPicture().Clear();
+        QCOMPARE(PaintedCard(design, TCardPaintOptions()).pixel(40, 1), White);
+    }
+
     void objectsCoverTheGridAndIgnoreTheCardShape()
     {
         TDesign design;

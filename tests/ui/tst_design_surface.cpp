@@ -5,6 +5,7 @@
 #include "core/TFont.h"
 #include "core/TGLabelObjectFiler.h"
 #include "objects/StandardClasses.h"
+#include "platform/EQuandrelError.h"
 #include "objects/graphics/TGLineShape.h"
 
 #include <QFile>
@@ -75,6 +76,35 @@ class TestDesignSurface : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void backgroundArtLoadsKeepsItsPlaceOnAFailureAndClears()
+    {
+        SurfaceFixture f;
+        const QString art = f.Folder.filePath("art.bmp");
+        QImage blue(6, 4, QImage::Format_RGB32);
+        blue.fill(Qt::blue);
+        QVERIFY(blue.save(art, "BMP"));
+        const QString broken = f.Folder.filePath("broken.bmp");
+        {
+            QFile file(broken);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("BM no picture here");
+        }
+        // The card's middle, away from the outline and any object.
+        const QPoint middle(f.Design.Width() / 2, f.Design.Height() / 2);
+        QCOMPARE(f.Grab().pixel(middle), qRgb(255, 255, 255));
+
+        f.Panel->LoadColorPicture(art);
+        QVERIFY(f.Design.ColorPicture().IsBitmap());
+        QCOMPARE(f.Grab().pixel(middle), qRgb(0, 0, 255));
+
+        QVERIFY_THROWS_EXCEPTION(EQuandrelError, f.Panel->LoadColorPicture(broken));
+        QCOMPARE(f.Grab().pixel(middle), qRgb(0, 0, 255));
+
+        f.Panel->ClearColorPicture();
+        QVERIFY(f.Design.ColorPicture().Data().isEmpty());
+        QCOMPARE(f.Grab().pixel(middle), qRgb(255, 255, 255));
+    }
+
     void rubberBandSelectsWhatItTouches_data()
     {
         QTest::addColumn<QPoint>("from");

@@ -30,6 +30,12 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <QSaveFile>
+#include <QScopeGuard>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -322,10 +328,8 @@ void TMainScreen::CreateMenus()
     FSaveAction = AddMenuCommand(file, "mnuSave", "Save", [this] { mnuSaveClick(); });
     FSaveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     AddMenuCommand(file, "mnuSaveAs", "Save &As...", [this] { mnuSaveAsClick(); });
-    // Picture export, printing and background art come with their own
-    // dialogs; until then their entries stay disabled.
-    AddMenuCommand(file, "mnuSaveAsBitmap", "Save As Bitmap", [] {})->setEnabled(false);
-    AddMenuCommand(file, "mnuSaveAsJPG", "Save As JPG", [] {})->setEnabled(false);
+    AddMenuCommand(file, "mnuSaveAsBitmap", "Save As Bitmap", [this] { mnuSaveAsBitmapClick(); });
+    AddMenuCommand(file, "mnuSaveAsJPG", "Save As JPG", [this] { mnuSaveAsJPGClick(); });
     file.addSeparator();
     FPrintingActions.push_back(AddMenuCommand(file, "mnuPrint", "&Print", [this] { PrintCommands().Print(); }));
     FPrintingActions.push_back(AddMenuCommand(file, "mnuPreview", "Pre&view", [this] { PrintCommands().Preview(); }));
@@ -706,6 +710,98 @@ bool TMainScreen::mnuSaveAsClick()
     }
     Setbuttons();
     return saved;
+}
+
+void TMainScreen::mnuSaveAsBitmapClick()
+{
+    ExportCardPicture(TPictureExport{"SaveAsBitmapDialog", QStringLiteral("Save Card As Bitmap"),
+                                     QStringLiteral("Bitmap File (*.BMP *.bmp)"), QStringLiteral("BMP"),
+                                     QStringLiteral("BusinessCard.Bmp"), false});
+}
+
+void TMainScreen::mnuSaveAsJPGClick()
+{
+    ExportCardPicture(TPictureExport{"SaveasJPGDialog", QStringLiteral("Save Card As JPG"),
+                                     QStringLiteral("JPG File (*.JPG *.jpg)"), QStringLiteral("JPG"),
+                                     QStringLiteral("BusinessCard.JPG"), true});
+}
+
+// The picture is always taken at 100 %, whatever the view shows; the view
+// gets its zoom back afterwards. An export is not a save of the design: the
+// unsaved-changes flag stays as it was.
+void TMainScreen::ExportCardPicture(const TPictureExport &kind)
+{
+    const float zoom = FBusinessCardPanel->Zoom();
+    const bool loading = FLoading;
+    // Zooming moves objects; that is not a change of the user's.
+    FLoading = true;
+    ApplyZoom(1.0f);
+    QCoreApplication::processEvents();
+    const auto restoreZoom = qScopeGuard([this, zoom, loading] {
+        ApplyZoom(zoom);
+        FBusinessCardPanel->update();
+        QCoreApplication::processEvents();
+        FLoading = loading;
+        Setbuttons();
+    });
+
+    const QString proposed = FCurrentFileName.isEmpty()
+                                 ? TProgramFolder::Path() + kind.UntitledName
+                                 : QFileInfo(FCurrentFileName).completeBaseName() + QStringLiteral(".") + kind.Extension;
+    QFileDialog dialog(this, kind.Title, TProgramFolder::Path(), kind.Filter);
+    dialog.setObjectName(QString::fromLatin1(kind.DialogName));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(kind.Extension);
+    dialog.selectFile(proposed);
+    TFormPlacement::CenterForm(dialog, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString fileName = dialog.selectedFiles().first();
+    try {
+        SaveCardToBitmap(fileName, kind.AsJPG);
+    } catch (const EQuandrelError &error) {
+        TMessageBoxes::ShowError(this, error.message());
+        return;
+    }
+    TMessageBoxes::ShowInformation(this, QStringLiteral("Saved as ") + fileName);
+}
+
+void TMainScreen::SaveCardToBitmap(const QString &fileName, bool asJPG)
+{
+    const bool border = TMessageBoxes::AskYesNo(
+        this, QStringLiteral("Would you like to draw a border around the card?"), QStringLiteral("Save"));
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto normalCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    FBusinessCardPanel->repaint();
+    QCoreApplication::processEvents();
+
+    // Neither format keeps transparency; the card is opaque anyway.
+    QImage picture = FBusinessCardPanel->RenderToBitmap().convertToFormat(QImage::Format_RGB32);
+    if (border) {
+        QPainter painter(&picture);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+        // A one-pixel pen covers the rectangle's right and bottom edges too,
+        // so this blackens the outermost row and column on every side.
+        painter.drawRect(0, 0, picture.width() - 1, picture.height() - 1);
+    }
+
+    const QString failure = QStringLiteral("Unable to save ") + fileName + QStringLiteral(": ");
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw EQuandrelError(failure + file.errorString());
+    constexpr int JpegQuality = 80;
+    const bool encoded = asJPG ? picture.save(&file, "JPG", JpegQuality) : picture.save(&file, "BMP");
+    if (!encoded) {
+        file.cancelWriting();
+        throw EQuandrelError(failure + (file.error() != QFileDevice::NoError
+                                            ? file.errorString()
+                                            : QStringLiteral("the picture could not be encoded")));
+    }
+    if (!file.commit())
+        throw EQuandrelError(failure + file.errorString());
 }
 
 void TMainScreen::SavebuttonClick()

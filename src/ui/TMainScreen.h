@@ -106,6 +106,21 @@ private:
     void SavebuttonClick();
     void CancelbuttonClick();
     void RecentFileClick(const QString &fileName);
+    // Picture export of the card.
+    struct TPictureExport {
+        const char *DialogName;
+        QString Title;
+        QString Filter;
+        QString Extension;
+        QString UntitledName;
+        bool AsJPG;
+    };
+    void mnuSaveAsBitmapClick();
+    void mnuSaveAsJPGClick();
+    void ExportCardPicture(const TPictureExport &kind);
+    // Asks about the border and writes the picture as it stands; raises
+    // EQuandrelError when the file cannot be written.
+    void SaveCardToBitmap(const QString &fileName, bool asJPG);
     QString ChooseDesignFile(const QString &title, const char *dialogName);
     QString ChooseSaveFileName(const QString &proposed);
 

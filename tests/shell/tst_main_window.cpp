@@ -447,6 +447,87 @@ private Q_SLOTS:
         QCOMPARE(f.Design().Count(), 1);
     }
 
+    void cardPictureIsWrittenAt100PercentAndLeavesTheView_data()
+    {
+        QTest::addColumn<QByteArray>("action");
+        QTest::addColumn<QString>("untitledName");
+        QTest::addColumn<bool>("border");
+        QTest::newRow("bitmap, framed") << QByteArray("mnuSaveAsBitmap") << QStringLiteral("BusinessCard.Bmp") << true;
+        QTest::newRow("jpg, plain") << QByteArray("mnuSaveAsJPG") << QStringLiteral("BusinessCard.JPG") << false;
+    }
+    void cardPictureIsWrittenAt100PercentAndLeavesTheView()
+    {
+        QFETCH(QByteArray, action);
+        QFETCH(QString, untitledName);
+        QFETCH(bool, border);
+        MainWindowFixture f;
+        QVERIFY(f.Start());
+        for (int i = 0; i < 3; ++i)
+            f.Key(Qt::Key_Plus, Qt::KeypadModifier);
+        const QSize viewAt130 = f.Card().size();
+        QCOMPARE(viewAt130, QSize(437, 250));
+        f.Draw("DrawRectanglebutton", QPoint(150, 100), QPoint(250, 150));
+        QVERIFY(f.Window->ChangesMade());
+        const QRect objectAt130 = f.Design().At(0)->BoundsRect();
+
+        const QString file = f.Saved(QStringLiteral("card.picture"));
+        QString proposed;
+        QString message;
+        ModalScript exportCard({ModalScript::ChooseFile(file, &proposed),
+                                ModalScript::Press(border ? QMessageBox::Yes : QMessageBox::No),
+                                ModalScript::Press(QMessageBox::Ok, &message)});
+        f.Trigger(action.constData(), exportCard);
+        QCOMPARE(exportCard.Unused, 0);
+        QCOMPARE(QFileInfo(proposed).fileName(), untitledName);
+        QCOMPARE(message, QStringLiteral("Saved as ") + file);
+
+        const QImage picture(file);
+        QCOMPARE(picture.size(), QSize(336, 192));
+        // The frame is exactly the outermost pixels; inside them the card is white.
+        const auto dark = [&](int x, int y) { return qGray(picture.pixel(x, y)) < 80; };
+        const auto light = [&](int x, int y) { return qGray(picture.pixel(x, y)) > 200; };
+        for (const QPoint edge : {QPoint(0, 0), QPoint(335, 191), QPoint(168, 0), QPoint(0, 96), QPoint(335, 96),
+                                  QPoint(168, 191)})
+            QVERIFY2(border ? dark(edge.x(), edge.y()) : light(edge.x(), edge.y()),
+                     qPrintable(QStringLiteral("%1,%2").arg(edge.x()).arg(edge.y())));
+        QVERIFY(light(3, 3) && light(332, 188));
+
+        // The view is as it was, and an export is no save of the design.
+        QCOMPARE(f.Card().size(), viewAt130);
+        QCOMPARE(f.Window->findChild<QLabel *>(QStringLiteral("ZoomCaption"))->text(), QStringLiteral("130%"));
+        // Objects scale step by step, so the round trip may leave them a pixel off.
+        const QSize objectAfter = f.Design().At(0)->BoundsRect().size();
+        QVERIFY(qAbs(objectAfter.width() - objectAt130.width()) <= 1
+                && qAbs(objectAfter.height() - objectAt130.height()) <= 1);
+        QVERIFY(f.Window->ChangesMade());
+        QVERIFY(UnsavedButtonsShown(f));
+    }
+
+    void cardPictureOfASavedDesignIsProposedUnderItsNameAndFailuresAreReported()
+    {
+        MainWindowFixture f;
+        const QString design = f.Saved(QStringLiteral("card.qdl"));
+        WriteDesign(design);
+        QVERIFY(f.Start());
+        ModalScript open({ModalScript::ChooseFile(design)});
+        f.Trigger("Open1", open);
+
+        // The folder the picture should go to is gone.
+        const QString file = f.Saved(QStringLiteral("gone/card.BMP"));
+        QString proposed;
+        QString message;
+        ModalScript exportCard({ModalScript::ChooseFile(file, &proposed), ModalScript::Press(QMessageBox::No),
+                                ModalScript::Press(QMessageBox::Ok, &message)});
+        f.Trigger("mnuSaveAsBitmap", exportCard);
+        QCOMPARE(exportCard.Unused, 0);
+        QCOMPARE(exportCard.Unexpected, 0);
+        QCOMPARE(proposed, QStringLiteral("card.BMP"));
+        QVERIFY2(message.startsWith(QStringLiteral("Unable to save ") + file + QStringLiteral(": ")),
+                 qPrintable(message));
+        QVERIFY(!QFileInfo::exists(file));
+        QVERIFY(!f.Window->ChangesMade());
+    }
+
     void zoomStepsThroughSixLevelsWithoutMarkingChanges()
     {
         MainWindowFixture f;

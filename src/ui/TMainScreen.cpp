@@ -534,6 +534,7 @@ void TMainScreen::ClearDesign()
 {
     FBusinessCardPanel->ClearAll();
     FBackgroundArtFileName.clear();
+    FBusinessCardPanel->ClearColorPicture();
 }
 
 void TMainScreen::OpenBCFile(const QString &fileName)
@@ -548,6 +549,7 @@ void TMainScreen::OpenBCFile(const QString &fileName)
         FCurrentFileName = fileName;
         FBackgroundArtFileName = TCompanionFile::ReadArtFileName(fileName);
         opened = true;
+        LoadCompanionArt();
     } catch (const std::exception &) {
         ClearDesign();
         FBusinessCardPanel->show();
@@ -561,6 +563,22 @@ void TMainScreen::OpenBCFile(const QString &fileName)
     FLoading = false;
     Setbuttons();
     FBusinessCardPanel->update();
+}
+
+// Art that has gone missing since the design was saved is simply not shown.
+// Art that is there but cannot be read costs the picture, not the design: the
+// objects stay open and the user hears why the card is bare. The companion's
+// name is kept either way, so saving does not forget which art was meant.
+void TMainScreen::LoadCompanionArt()
+{
+    if (FBackgroundArtFileName.isEmpty() || !QFileInfo(FBackgroundArtFileName).isFile())
+        return;
+    try {
+        FBusinessCardPanel->LoadColorPicture(FBackgroundArtFileName);
+    } catch (const EQuandrelError &error) {
+        FBusinessCardPanel->ClearColorPicture();
+        TMessageBoxes::ShowError(this, error.message());
+    }
 }
 
 void TMainScreen::SaveBCFile(const QString &fileName)

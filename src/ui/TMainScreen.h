@@ -87,6 +87,8 @@ private:
     // not go on (the user cancelled, or the save did not happen).
     bool CheckSaveNeeded();
     void OpenBCFile(const QString &fileName);
+    // Shows the art the open design's companion names, when it can be read.
+    void LoadCompanionArt();
     // Raises EQuandrelError when the design or its companion cannot be written.
     void SaveBCFile(const QString &fileName);
     // Saves, or shows why it could not; true when saved.

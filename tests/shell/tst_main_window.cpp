@@ -403,6 +403,65 @@ private Q_SLOTS:
         QCOMPARE(MainWindowFixture::ReadFile(cutAtFirstDot), QByteArray("/art/other.bmp\r\n"));
     }
 
+    void openedDesignShowsTheArtItsCompanionNames_data()
+    {
+        QTest::addColumn<QByteArray>("artBytes"); // empty: the art file is missing
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("readable") << QByteArray("bmp") << true << false;
+        QTest::newRow("missing") << QByteArray() << false << false;
+        QTest::newRow("unreadable") << QByteArray("BM not a bitmap") << false << true;
+    }
+    void openedDesignShowsTheArtItsCompanionNames()
+    {
+        QFETCH(QByteArray, artBytes);
+        QFETCH(bool, shown);
+        QFETCH(bool, reported);
+        MainWindowFixture f;
+        const QString red = f.Saved(QStringLiteral("red.bmp"));
+        QImage redImage(8, 8, QImage::Format_RGB32);
+        redImage.fill(Qt::red);
+        QVERIFY(redImage.save(red, "BMP"));
+        const QString art = f.Saved(QStringLiteral("art.bmp"));
+        if (artBytes == "bmp")
+            QVERIFY(QFile::copy(red, art));
+        else if (!artBytes.isEmpty())
+            MainWindowFixture::WriteFile(art, artBytes);
+        // A design with art is open first: opening the next one must not keep it.
+        const QString previous = f.Saved(QStringLiteral("previous.qdl"));
+        WriteDesign(previous);
+        MainWindowFixture::WriteFile(f.Saved(QStringLiteral("previous.QDE")), red.toUtf8() + "\r\n");
+        const QString design = f.Saved(QStringLiteral("card.qdl"));
+        WriteDesign(design);
+        MainWindowFixture::WriteFile(f.Saved(QStringLiteral("card.QDE")), art.toUtf8() + "\r\n");
+        QVERIFY(f.Start());
+        ModalScript openPrevious({ModalScript::ChooseFile(previous)});
+        f.Trigger("Open1", openPrevious);
+        QCOMPARE(f.Card().RenderToBitmap().pixelColor(2, 2), QColor(Qt::red));
+
+        QString message;
+        std::vector<Step> steps{ModalScript::ChooseFile(design)};
+        if (reported)
+            steps.push_back(ModalScript::Press(QMessageBox::Ok, &message));
+        ModalScript open(steps);
+        f.Trigger("Open1", open);
+        QCOMPARE(open.Unexpected, 0);
+        QCOMPARE(open.Unused, 0);
+        if (reported)
+            QVERIFY2(message.contains(art), qPrintable(message));
+        QCOMPARE(f.Card().RenderToBitmap().pixelColor(2, 2), shown ? QColor(Qt::red) : QColor(Qt::white));
+        // The design itself opens whatever became of its art, and still names it.
+        QCOMPARE(f.Window->CurrentFileName(), design);
+        QCOMPARE(f.Design().Count(), 1);
+        QCOMPARE(f.Window->BackgroundArtFileName(), art);
+        QVERIFY(!f.Window->ChangesMade());
+
+        // New leaves a bare card.
+        ModalScript none;
+        f.Trigger("New1", none);
+        QCOMPARE(f.Card().RenderToBitmap().pixelColor(2, 2), QColor(Qt::white));
+    }
+
     void cancelAllChangesReturnsToTheSavedDesign()
     {
         MainWindowFixture f;

@@ -57,6 +57,13 @@ qint16 TByteReader::I16()
     return qFromLittleEndian<qint16>(Bytes(2).data());
 }
 
+QPointF TByteReader::ShortPoint()
+{
+    const qint16 x = I16();
+    const qint16 y = I16();
+    return QPointF(x, y);
+}
+
 quint32 TByteReader::U32()
 {
     return qFromLittleEndian<quint32>(Bytes(4).data());

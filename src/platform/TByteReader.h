@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QPointF>
 #include <QString>
 
 // Little-endian reading of untrusted bytes. Every read is checked against
@@ -27,6 +28,8 @@ public:
     quint8 U8();
     quint16 U16();
     qint16 I16();
+    // A point of two 16-bit coordinates, x first.
+    QPointF ShortPoint();
     quint32 U32();
     qint32 I32();
     float F32();

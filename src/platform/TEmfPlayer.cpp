@@ -134,13 +134,6 @@ QPointF ReadPoint(TByteReader &reader)
     return QPointF(x, y);
 }
 
-QPointF ReadShortPoint(TByteReader &reader)
-{
-    const qint16 x = reader.I16();
-    const qint16 y = reader.I16();
-    return QPointF(x, y);
-}
-
 QRectF ReadRect(TByteReader &reader)
 {
     const QPointF topLeft = ReadPoint(reader);
@@ -160,7 +153,7 @@ QPolygonF ReadPoints(TByteReader &reader, quint32 count, bool shortPoints)
     QPolygonF points;
     points.reserve(count);
     for (quint32 i = 0; i < count; ++i)
-        points.append(shortPoints ? ReadShortPoint(reader) : ReadPoint(reader));
+        points.append(shortPoints ? reader.ShortPoint() : ReadPoint(reader));
     return points;
 }
 

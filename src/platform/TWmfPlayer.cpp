@@ -91,13 +91,6 @@ QPointF ReadPointYX(TByteReader &reader)
     return QPointF(x, y);
 }
 
-QPointF ReadPointXY(TByteReader &reader)
-{
-    const qint16 x = reader.I16();
-    const qint16 y = reader.I16();
-    return QPointF(x, y);
-}
-
 // Rectangles are stored bottom, right, top, left.
 QRectF ReadBox(TByteReader &reader)
 {
@@ -114,7 +107,7 @@ QPolygonF ReadPoints(TByteReader &reader, int count)
     QPolygonF points;
     points.reserve(count);
     for (int i = 0; i < count; ++i)
-        points.append(ReadPointXY(reader));
+        points.append(reader.ShortPoint());
     return points;
 }
 

@@ -3,6 +3,7 @@
 #include "pictures/LittleEndian.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageWriter>
 
 using namespace LittleEndian;
@@ -185,6 +186,15 @@ QVector<QRgb> PixelsOf(const QImage &image)
 {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
     return {argb.pixel(0, 0), argb.pixel(1, 0), argb.pixel(0, 1), argb.pixel(1, 1)};
+}
+
+QString WriteFile(const QString &folder, const QString &name, const QByteArray &bytes)
+{
+    const QString path = folder + QLatin1Char('/') + name;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
 }
 
 } // namespace PictureFixtures

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QString>
 #include <QVector>
 
 // Small picture files written byte by byte, each with the pixels it must
@@ -34,5 +35,8 @@ QByteArray Jpeg(const QImage &image);
 
 // The pixels of a decoded 2 x 2 picture, top row first.
 QVector<QRgb> PixelsOf(const QImage &image);
+
+// Writes the bytes to a file of that name in the folder; gives its path.
+QString WriteFile(const QString &folder, const QString &name, const QByteArray &bytes);
 
 } // namespace PictureFixtures

@@ -75,13 +75,9 @@ class TestPicture : public QObject
 
     QTemporaryDir FFolder;
 
-    QString Written(const QString &name, const QByteArray &bytes)
+    QString Written(const QString &name, const QByteArray &bytes) const
     {
-        const QString path = FFolder.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
+        return PictureFixtures::WriteFile(FFolder.path(), name, bytes);
     }
 
 private Q_SLOTS:

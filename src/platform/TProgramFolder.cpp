@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -26,6 +27,17 @@ QString chooseFolder()
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     QDir().mkpath(dataFolder);
     return dataFolder;
+}
+
+// Makes a picture folder that is missing and copies the shipped pictures into
+// it; a folder that exists keeps its contents.
+void createSeededFolder(const QString &folder, const QString &shippedFolder)
+{
+    if (QFileInfo::exists(folder) || !QDir().mkpath(folder))
+        return;
+    const QDir shipped(shippedFolder);
+    for (const QString &name : shipped.entryList(QDir::Files))
+        QFile::copy(shipped.filePath(name), folder + name);
 }
 
 } // namespace
@@ -68,8 +80,20 @@ QString TProgramFolder::BrushFolder()
     return Path() + QStringLiteral("bmbrush/");
 }
 
-void TProgramFolder::CreateFolders()
+QString TProgramFolder::ClipArtFolder()
 {
-    for (const QString &folder : {BrushFolder(), SavedFolder(), BackgroundArtFolder()})
-        QDir().mkpath(folder);
+    return Path() + QStringLiteral("clipart/");
+}
+
+QString TProgramFolder::ShippedArtFolder()
+{
+    return withSlash(QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quandrel")));
+}
+
+void TProgramFolder::CreateFolders(const QString &shippedArtFolder)
+{
+    QDir().mkpath(SavedFolder());
+    // Each picture folder has its namesake among the shipped art.
+    for (const QString &folder : {BrushFolder(), BackgroundArtFolder(), ClipArtFolder()})
+        createSeededFolder(folder, withSlash(shippedArtFolder) + QDir(folder).dirName());
 }

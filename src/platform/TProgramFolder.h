@@ -24,8 +24,16 @@ public:
     static QString BackgroundArtFolder();
     // Texture bitmaps of the shape and effect-text fills.
     static QString BrushFolder();
+    // Clip art.
+    static QString ClipArtFolder();
+    // The sample art that comes with the program,
+    // <executable folder>/../share/quandrel/, as installed and as built.
+    static QString ShippedArtFolder();
 
-    // Makes "saved", "bg" and "bmbrush" when missing; failures are ignored,
-    // as the folders only serve as starting points of file dialogs.
-    static void CreateFolders();
+    // Makes "saved", "bg", "bmbrush" and "clipart" when missing, and fills
+    // each picture folder it makes with the files of the same subfolder of
+    // shippedArtFolder. A folder that is already there is left as it is, so
+    // art the user deleted stays deleted. Failures are ignored, as the folders
+    // only serve as starting points of file dialogs.
+    static void CreateFolders(const QString &shippedArtFolder = ShippedArtFolder());
 };

@@ -1,6 +1,6 @@
 # Installs the build into a scratch prefix and checks that the desktop sees
 # Quandrel: the programs, the menu entry, the icon and the design file type,
-# and that the entry and the type name each other.
+# that the entry and the type name each other, and the sample art.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -19,6 +19,20 @@ foreach(path
   if(NOT EXISTS "${PREFIX}/${path}")
     message(FATAL_ERROR "not installed: ${path}")
   endif()
+endforeach()
+
+# The sample art that seeds a new program folder: every shipped file, in the
+# folder the program looks for it from bin/.
+foreach(folder bg bmbrush clipart)
+  file(GLOB shipped RELATIVE "${ART_DIR}/${folder}" "${ART_DIR}/${folder}/*")
+  if(shipped STREQUAL "")
+    message(FATAL_ERROR "no art to install in ${ART_DIR}/${folder}")
+  endif()
+  foreach(name ${shipped})
+    if(NOT EXISTS "${PREFIX}/share/quandrel/${folder}/${name}")
+      message(FATAL_ERROR "not installed: share/quandrel/${folder}/${name}")
+    endif()
+  endforeach()
 endforeach()
 
 file(READ "${PREFIX}/share/applications/quandrel.desktop" entry)

@@ -12,6 +12,7 @@
 #include "objects/text/TGPCircleText.h"
 #include "objects/text/TGPRichBaseLabel.h"
 #include "objects/text/TGSymbolLabel.h"
+#include "ui/TGImageMenu.h"
 #include "ui/TGObjectMenu.h"
 #include "ui/TGPLabelMenu.h"
 
@@ -157,7 +158,10 @@ void TGBusinessCardPanel32::ChooseNewSymbol(TGSymbolLabel &) {}
 
 void TGBusinessCardPanel32::EditNewMultiLineText(TGMultiLineLabel &) {}
 
-void TGBusinessCardPanel32::LoadNewClipArt(TGImage &) {}
+void TGBusinessCardPanel32::LoadNewClipArt(TGImage &image)
+{
+    TGImageMenu(*this, image).LoadImageFromDisk();
+}
 
 void TGBusinessCardPanel32::EditNewDidedErero(TDidedErero &) {}
 

@@ -57,8 +57,9 @@ protected:
     void CreateObjectInRect(const TRect &r) override;
 
     // The first step of each new object, run right after it was placed. The
-    // text object's runs its text entry and fits the box to the text; the
-    // others belong to the kinds' editors and do nothing until those exist.
+    // text object's runs its text entry and fits the box to the text; clip
+    // art opens the clip-art chooser; the others belong to the kinds' editors
+    // and do nothing until those exist.
     virtual void EditNewLabelText(TGBusinessCardLabel &label);
     virtual void ChooseNewSymbol(TGSymbolLabel &symbol);
     virtual void EditNewMultiLineText(TGMultiLineLabel &text);

@@ -1,13 +1,12 @@
 #include "ui/TGImageMenu.h"
 
 #include "objects/graphics/TGImage.h"
-#include "platform/EQuandrelError.h"
 #include "ui/TGBasePanel.h"
-#include "ui/TMessageBoxes.h"
+#include "ui/TGImageBrowser.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
+#include <QCheckBox>
 #include <QMenu>
 
 TGImageMenu::TGImageMenu(TGBasePanel &panel, TGImage &image) : TGObjectMenu(panel, image), FImage(image) {}
@@ -60,25 +59,26 @@ void TGImageMenu::UpdateMenuChecks()
 
 void TGImageMenu::LoadImageFromDisk()
 {
-    // Browsing may move the current folder; the rest of the program relies on it.
+    // Browsing moves the current folder; every choice starts from where it was.
     const QString currentFolder = QDir::currentPath();
-    QFileDialog dialog(&Panel(), QStringLiteral("Load Image File "), currentFolder,
-                       QStringLiteral("Pictures (*.bmp *.BMP *.dib *.DIB *.jpg *.JPG *.jif *.JIF *.pcx *.PCX "
-                                      "*.rle *.RLE *.tga *.TGA *.wmf *.WMF *.ico *.ICO)"));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        try {
-            FImage.Picture().LoadFromFile(dialog.selectedFiles().first());
-            // Icons are kept as the bitmap they draw.
-            if (FImage.Picture().IsIcon())
-                FImage.Picture().SetBitmap(FImage.Picture().Image());
-        } catch (const EQuandrelError &) {
-            TMessageBoxes::ShowError(&Panel(), QStringLiteral("Error loading file!"));
-            FImage.Picture().Clear();
-        }
-        FImage.PictureChanged();
-        FImage.Changed();
-        Panel().update();
-    }
+    TGImageBrowser dialog(&Panel());
+    dialog.StretchCheck->setChecked(FImage.Stretch());
+    dialog.AutoSizeCheck->setChecked(FImage.AutoSize());
+    dialog.SetDirectory(currentFolder);
+    if (dialog.exec() == QDialog::Accepted && !dialog.FileName().isEmpty())
+        TakeChosenPicture(dialog);
     QDir::setCurrent(currentFolder);
+}
+
+void TGImageMenu::TakeChosenPicture(const TGImageBrowser &dialog)
+{
+    // A file the preview could not show leaves the object without a picture:
+    // the chooser has already said why.
+    FImage.Picture().SetData(dialog.Picture().Data());
+    // Both boxes cleared means the picture fills the object.
+    FImage.SetAutoSize(dialog.AutoSizeCheck->isChecked());
+    FImage.SetStretch(!dialog.AutoSizeCheck->isChecked());
+    FImage.PictureChanged();
+    FImage.Changed();
+    Panel().update();
 }

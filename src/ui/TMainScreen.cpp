@@ -12,6 +12,7 @@
 #include "ui/TFormPlacement.h"
 #include "ui/TGHandle.h"
 #include "ui/THelp.h"
+#include "ui/TLoadBackGround.h"
 #include "ui/TMessageBoxes.h"
 #include "ui/TPersonalInformation.h"
 #include "ui/TPrintCommands.h"
@@ -235,8 +236,7 @@ QWidget *TMainScreen::CreateToolBar()
     SetBackgroundArtButton = AddToggle(*bar, "SetBackgroundArtButton", "Set or change background art");
     SetBackgroundArtButton->setIcon(TToolIcons::BackgroundArtIcon());
     GiveWhatsThis(*SetBackgroundArtButton, QStringLiteral("Puts a picture behind the whole card."));
-    // Background art arrives with its picture chooser.
-    SetBackgroundArtButton->setEnabled(false);
+    connect(SetBackgroundArtButton, &QToolButton::clicked, this, [this] { mnuSetorChangeBackgroundArtClick(); });
     bar->addStretch();
 
     auto *AssistButton = new QPushButton(QStringLiteral("Quick Tips"), Panel2);
@@ -346,7 +346,8 @@ void TMainScreen::CreateMenus()
     QMenu &edit = *menuBar()->addMenu(QStringLiteral("&Edit"));
     FDefaultFontAction = AddMenuCommand(edit, "mnuDefaultFont", "&Default Font - ", [this] { mnuDefaultFontClick(); });
     AddMenuCommand(edit, "PersonalInformation1", "&Personal Information", [this] { PersonalInformation1Click(); });
-    AddMenuCommand(edit, "mnuSetorChangeBackgroundArt", "&Set or Change Background Art", [] {})->setEnabled(false);
+    AddMenuCommand(edit, "mnuSetorChangeBackgroundArt", "&Set or Change Background Art",
+                   [this] { mnuSetorChangeBackgroundArtClick(); });
     edit.addSeparator();
     AddMenuCommand(edit, "ChangeCardLayout1", "Change Business Card Layout", [this] { ChangeCardLayout1Click(); });
 
@@ -932,6 +933,52 @@ void TMainScreen::PersonalInformation1Click()
     FPreferences.Personal = dialog.Info();
     SavePreferences();
     SetPanelPersonalInfo();
+}
+
+void TMainScreen::mnuSetorChangeBackgroundArtClick()
+{
+    TLoadBackGround dialog(this);
+    dialog.SetDirectory(TProgramFolder::BackgroundArtFolder());
+    const QString current = CurrentBackgroundArtFile();
+    if (!current.isEmpty())
+        dialog.SetFileName(current);
+    TFormPlacement::CenterForm(dialog, this);
+    const int result = dialog.exec();
+    if (result == QDialog::Accepted)
+        TakeBackgroundArt(dialog.FileName());
+    else if (result == TLoadBackGround::NoneResult)
+        TakeBackgroundArt(QString());
+}
+
+// The design's art where it is, or else a picture of the same name in the
+// art folder (a design moved from another machine names a folder that is
+// not there); empty when neither exists.
+QString TMainScreen::CurrentBackgroundArtFile() const
+{
+    if (FBackgroundArtFileName.isEmpty())
+        return QString();
+    if (QFileInfo(FBackgroundArtFileName).isFile())
+        return FBackgroundArtFileName;
+    const QString inArtFolder = TProgramFolder::BackgroundArtFolder() + QFileInfo(FBackgroundArtFileName).fileName();
+    return QFileInfo(inArtFolder).isFile() ? inArtFolder : QString();
+}
+
+// An empty name takes the art off the card. Art that cannot be read is
+// reported and the card keeps what it had.
+void TMainScreen::TakeBackgroundArt(const QString &fileName)
+{
+    try {
+        if (fileName.isEmpty())
+            FBusinessCardPanel->ClearColorPicture();
+        else
+            FBusinessCardPanel->LoadColorPicture(fileName);
+    } catch (const EQuandrelError &error) {
+        TMessageBoxes::ShowError(this, error.message());
+        return;
+    }
+    FBackgroundArtFileName = fileName;
+    FBusinessCardPanel->update();
+    SetChangesMade(true);
 }
 
 void TMainScreen::SetPanelPersonalInfo()

@@ -132,6 +132,9 @@ private:
     void mnuDefaultFontClick();
     void SetDefaultFontCaption();
     void PersonalInformation1Click();
+    void mnuSetorChangeBackgroundArtClick();
+    QString CurrentBackgroundArtFile() const;
+    void TakeBackgroundArt(const QString &fileName);
     void SetPanelPersonalInfo();
     void ChangeCardLayout1Click();
     void SetCardSizeFromInches();

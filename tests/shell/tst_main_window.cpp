@@ -8,11 +8,16 @@
 #include "core/TSettingsFile.h"
 #include "objects/StandardClasses.h"
 #include "objects/graphics/TBCShapes.h"
+#include "objects/graphics/TGImage.h"
+#include "platform/TProgramFolder.h"
 #include "objects/text/TGBusinessCardLabel.h"
 #include "support/SampleDesign.h"
 #include "ui/TDialogStrip.h"
+#include "ui/TFolderBrowser.h"
 #include "ui/TGHandle.h"
+#include "ui/TGImageBrowser.h"
 #include "ui/TGetBCLabelText.h"
+#include "ui/TLoadBackGround.h"
 #include "ui/TTipsAssistant.h"
 
 #include <QComboBox>
@@ -57,6 +62,15 @@ Step EnterText(const QString &text)
         QTest::keyClicks(edit, text);
         QTest::mouseClick(TDialogStrip::OkButton(dialog), Qt::LeftButton);
     };
+}
+
+// A one-colour 8 x 8 bitmap at that path; gives the path.
+QString SavePicture(const QString &fileName, QColor colour)
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(colour);
+    image.save(fileName, "BMP");
+    return fileName;
 }
 
 bool UnsavedButtonsShown(const MainWindowFixture &f)
@@ -460,6 +474,113 @@ private Q_SLOTS:
         ModalScript none;
         f.Trigger("New1", none);
         QCOMPARE(f.Card().RenderToBitmap().pixelColor(2, 2), QColor(Qt::white));
+    }
+
+    void backgroundArtCommandSetsReplacesAndRemovesTheArt()
+    {
+        MainWindowFixture f;
+        QVERIFY(f.Start());
+        const QString sky = SavePicture(TProgramFolder::BackgroundArtFolder() + "sky.bmp", Qt::red);
+        const QString dawn = SavePicture(TProgramFolder::BackgroundArtFolder() + "dawn.BMP", Qt::blue);
+        const QString broken = TProgramFolder::BackgroundArtFolder() + "broken.bmp";
+        MainWindowFixture::WriteFile(broken, "BM not a bitmap");
+        const auto choose = [](const QString &fileName) -> Step {
+            return [fileName](QDialog &dialog) {
+                auto *chooser = dynamic_cast<TLoadBackGround *>(&dialog);
+                if (!chooser)
+                    return;
+                chooser->SetFileName(fileName);
+                QTest::mouseClick(TDialogStrip::OkButton(dialog), Qt::LeftButton);
+            };
+        };
+        QStringList listed;
+        const Step listAndChooseSky = [&](QDialog &dialog) {
+            auto *files = dialog.findChild<QListWidget *>(QStringLiteral("FileListBox1"));
+            for (int i = 0; files && i < files->count(); ++i)
+                listed << files->item(i)->text();
+            choose(sky)(dialog);
+        };
+        ModalScript first({listAndChooseSky});
+        f.Trigger("mnuSetorChangeBackgroundArt", first);
+        QCOMPARE(listed, (QStringList{"broken.bmp", "dawn.BMP", "sky.bmp"}));
+        QCOMPARE(f.Window->BackgroundArtFileName(), sky);
+        QCOMPARE(f.Card().RenderToBitmap().pixelColor(5, 100), QColor(Qt::red));
+        QVERIFY(f.Window->ChangesMade());
+
+        // Art that cannot be read is reported twice (preview, then taking it
+        // over) and the card keeps what it had.
+        QString message;
+        ModalScript unreadable({choose(broken), ModalScript::Press(QMessageBox::Ok),
+                                ModalScript::Press(QMessageBox::Ok, &message)});
+        f.ClickWith("SetBackgroundArtButton", unreadable);
+        QCOMPARE(unreadable.Unused, 0);
+        QVERIFY2(message.contains(QStringLiteral("broken.bmp")), qPrintable(message));
+        QCOMPARE(f.Window->BackgroundArtFileName(), sky);
+        QCOMPARE(f.Card().RenderToBitmap().pixelColor(5, 100), QColor(Qt::red));
+
+        // Saving names the art in the companion; the chooser opens on it.
+        const QString design = f.Saved(QStringLiteral("card.qdl"));
+        ModalScript saveAs({ModalScript::ChooseFile(design)});
+        f.Trigger("mnuSaveAs", saveAs);
+        QCOMPARE(MainWindowFixture::ReadFile(f.Saved(QStringLiteral("card.QDE"))), sky.toUtf8() + "\r\n");
+        QString preselected;
+        ModalScript none({[&](QDialog &dialog) {
+            auto *chooser = dynamic_cast<TLoadBackGround *>(&dialog);
+            if (!chooser)
+                return;
+            preselected = chooser->FileName();
+            QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("NoneButton")), Qt::LeftButton);
+        }});
+        f.Trigger("mnuSetorChangeBackgroundArt", none);
+        QCOMPARE(preselected, sky);
+        QVERIFY(f.Window->BackgroundArtFileName().isEmpty());
+        QCOMPARE(f.Card().RenderToBitmap().pixelColor(5, 100), QColor(Qt::white));
+        QVERIFY(f.Window->ChangesMade());
+        f.Click("Savebutton");
+        QVERIFY(!QFileInfo::exists(f.Saved(QStringLiteral("card.QDE"))));
+    }
+
+    void backgroundChooserFindsMovedArtInTheArtFolderAndCancelChangesNothing()
+    {
+        MainWindowFixture f;
+        const QString design = f.Saved(QStringLiteral("moved.qdl"));
+        WriteDesign(design);
+        MainWindowFixture::WriteFile(f.Saved(QStringLiteral("moved.QDE")), "/another/machine/dawn.bmp\r\n");
+        QVERIFY(f.Start());
+        const QString dawn = SavePicture(TProgramFolder::BackgroundArtFolder() + "dawn.bmp", Qt::blue);
+        ModalScript open({ModalScript::ChooseFile(design)});
+        f.Trigger("Open1", open);
+        QString preselected;
+        ModalScript cancel({[&](QDialog &dialog) {
+            if (auto *chooser = dynamic_cast<TLoadBackGround *>(&dialog))
+                preselected = chooser->FileName();
+            dialog.reject();
+        }});
+        f.Trigger("mnuSetorChangeBackgroundArt", cancel);
+        QCOMPARE(preselected, dawn);
+        QCOMPARE(f.Window->BackgroundArtFileName(), QStringLiteral("/another/machine/dawn.bmp"));
+        QVERIFY(!f.Window->ChangesMade());
+    }
+
+    void clipArtToolOpensTheChooserForTheNewPicture()
+    {
+        MainWindowFixture f;
+        QVERIFY(f.Start());
+        const QString picture = SavePicture(f.Saved(QStringLiteral("logo.bmp")), Qt::green);
+        ModalScript script({[&](QDialog &dialog) {
+            auto *chooser = dynamic_cast<TGImageBrowser *>(&dialog);
+            if (!chooser)
+                return;
+            chooser->Browser->SetFileName(picture);
+            QTest::mouseClick(TDialogStrip::OkButton(dialog), Qt::LeftButton);
+        }});
+        f.Draw("DrawImageButton", QPoint(20, 20), QPoint(120, 100), &script);
+        QCOMPARE(script.Unused, 0);
+        QCOMPARE(f.Design().Count(), 1);
+        auto *image = dynamic_cast<TGImage *>(f.Design().At(0));
+        QVERIFY(image);
+        QVERIFY(image->Picture().IsBitmap());
+        QCOMPARE(f.Card().RenderToBitmap().pixelColor(60, 60), QColor(Qt::green));
     }
 
     void cancelAllChangesReturnsToTheSavedDesign()

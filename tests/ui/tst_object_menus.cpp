@@ -6,12 +6,15 @@
 #include "objects/graphics/TGImage.h"
 #include "objects/graphics/TGLabelShapes.h"
 #include "objects/graphics/TGLineShape.h"
+#include "ui/TDialogStrip.h"
+#include "ui/TFolderBrowser.h"
+#include "ui/TGImageBrowser.h"
 
 #include <QColorDialog>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 namespace {
@@ -108,7 +111,7 @@ QString AnswerMessageBoxes(const std::function<void()> &during)
     return text;
 }
 
-// Chooses "Load Image From Disk" and picks fileName in the file dialog.
+// Chooses "Load Image From Disk" and picks fileName in the clip-art chooser.
 bool LoadImageThroughMenu(SurfaceFixture &f, const QString &fileName)
 {
     bool dialogShown = false;
@@ -116,10 +119,11 @@ bool LoadImageThroughMenu(SurfaceFixture &f, const QString &fileName)
         QAction *action = FindAction(menu, "Load Image From Disk");
         QVERIFY(action);
         dialogShown = WithModalDialog([action] { action->trigger(); }, [&fileName](QDialog &dialog) {
-            auto *files = qobject_cast<QFileDialog *>(&dialog);
-            QVERIFY(files);
-            files->selectFile(fileName);
-            dialog.accept();
+            auto *chooser = dynamic_cast<TGImageBrowser *>(&dialog);
+            QVERIFY(chooser);
+            chooser->Browser->SetFileName(fileName);
+            QCOMPARE(chooser->FileName(), fileName);
+            QTest::mouseClick(TDialogStrip::OkButton(dialog), Qt::LeftButton);
         });
     });
     return menuShown && dialogShown;

@@ -4,6 +4,7 @@
 #include "ui/TSingleInstance.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
@@ -36,6 +37,10 @@ int main(int argc, char *argv[])
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TMainScreen window;
+    // The clip-art chooser opens on the current folder; starting in the
+    // clip art the main window has just made sure of beats the launcher's
+    // home folder. File names on the command line are already absolute.
+    QDir::setCurrent(TProgramFolder::ClipArtFolder());
     window.SetStartupFile(designFile);
     guard.Listen([&window](const QString &fileName) { window.HandOver(fileName); });
     QApplication::restoreOverrideCursor();

@@ -64,9 +64,26 @@ void TBackgroundArt::Load(const QString &fileName)
             FMetafile = ReadMetafile(fileName);
             if (FMetafile)
                 FKind = TKind::bkMetafile;
+        } else {
+            LoadOtherFormat(fileName);
         }
     } catch (const std::exception &) {
         FKind = TKind::bkNone;
+    }
+}
+
+// The card shows art of every format the picture readers know (JPEG, GIF,
+// PCX, TGA, EMF ...); it prints the same. A file they cannot read is none.
+void TBackgroundArt::LoadOtherFormat(const QString &fileName)
+{
+    auto picture = std::make_shared<TPicture>();
+    picture->LoadFromFile(fileName);
+    if (picture->IsMetafile() && picture->Width() > 0 && picture->Height() > 0) {
+        FMetafile = std::move(picture);
+        FKind = TKind::bkMetafile;
+    } else if (!picture->Image().isNull()) {
+        FBitmap = picture->Image();
+        FKind = TKind::bkBitmap;
     }
 }
 

@@ -19,8 +19,8 @@ public:
 
     // The kind follows the upper-cased file name: ".BMP" anywhere in it and
     // an existing file is read as a bitmap; otherwise ".WMF" anywhere in it
-    // as a metafile; anything else, or a file that cannot be read, is none.
-    // Never fails.
+    // as a metafile; any other name is read by its content, as the card reads
+    // it. A file that cannot be read is none. Never fails.
     void Load(const QString &fileName);
     TKind Kind() const { return FKind; }
 
@@ -29,6 +29,8 @@ public:
     void Print(TReport &report, double x, double y, double width, double height) const;
 
 private:
+    void LoadOtherFormat(const QString &fileName);
+
     TKind FKind = TKind::bkNone;
     QImage FBitmap;
     std::shared_ptr<const TPicture> FMetafile;

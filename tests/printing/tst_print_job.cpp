@@ -441,7 +441,8 @@ private Q_SLOTS:
 
         QTest::newRow("bitmap") << "art.bmp" << int(TBackgroundArt::TKind::bkBitmap);
         QTest::newRow(".BMP inside the name") << "art.BMP.old" << int(TBackgroundArt::TKind::bkBitmap);
-        QTest::newRow("other picture") << "art.png" << int(TBackgroundArt::TKind::bkNone);
+        QTest::newRow("jpeg, read by content") << "art.jpg" << int(TBackgroundArt::TKind::bkBitmap);
+        QTest::newRow("format the card cannot show") << "art.png" << int(TBackgroundArt::TKind::bkNone);
         QTest::newRow("missing bitmap") << "missing.bmp" << int(TBackgroundArt::TKind::bkNone);
         QTest::newRow("metafile") << "art.wmf" << int(TBackgroundArt::TKind::bkMetafile);
         QTest::newRow("damaged metafile") << "junk.wmf" << int(TBackgroundArt::TKind::bkNone);
@@ -455,6 +456,7 @@ private Q_SLOTS:
         for (const char *name : {"art.bmp", "art.BMP.old"})
             QVERIFY(RedBitmap().save(Path(name), "BMP"));
         QVERIFY(RedBitmap().save(Path("art.png"), "PNG"));
+        QVERIFY(RedBitmap().save(Path("art.jpg"), "JPG"));
         QVERIFY(RedBitmap().save(Path("fake.bmp"), "PNG"));
         for (const auto &[name, bytes] : {std::pair{"art.wmf", RedMetafile()}, std::pair{"junk.wmf", QByteArray(300, 'x')}}) {
             QFile file(Path(name));

@@ -64,7 +64,7 @@ void TBackgroundArt::Load(const QString &fileName)
             FMetafile = ReadMetafile(fileName);
             if (FMetafile)
                 FKind = TKind::bkMetafile;
-        } else {
+        } else if (QFileInfo(fileName).isFile()) {
             LoadOtherFormat(fileName);
         }
     } catch (const std::exception &) {

@@ -5,7 +5,9 @@
 #include "ui/TDriveComboBox.h"
 #include "ui/TFileListBox.h"
 
+#include <QDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -45,10 +47,19 @@ TFolderBrowser::TFolderBrowser(const QString &mask, QWidget *parent) : QWidget(p
         if (OnFileChange)
             OnFileChange();
     };
-    FileListBox1->OnChoose = [this] {
-        if (OnFileChoose)
-            OnFileChoose();
-    };
+}
+
+void TFolderBrowser::LayOutChooser(QDialog &dialog, QVBoxLayout *side, int helpTopic)
+{
+    side->addStretch();
+    auto *columns = new QHBoxLayout;
+    columns->addWidget(this, 1);
+    columns->addLayout(side);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addLayout(columns, 1);
+    layout->addLayout(TDialogStrip::Create(dialog, helpTopic));
+    dialog.resize(520, 420);
+    FileListBox1->OnChoose = [&dialog] { dialog.accept(); };
 }
 
 void TFolderBrowser::SetDirectory(const QString &folder)

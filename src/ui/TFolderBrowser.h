@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <functional>
 
+class QDialog;
+class QVBoxLayout;
 class TDirectoryListBox;
 class TDriveComboBox;
 class TFileListBox;
@@ -13,6 +15,11 @@ class TFolderBrowser : public QWidget
 {
 public:
     TFolderBrowser(const QString &mask, QWidget *parent = nullptr);
+
+    // Lays out a chooser dialog: this browser on the left, side on the
+    // right, the button strip with the help topic below. Choosing a file
+    // (double-click or Enter) is the dialog's "Ok".
+    void LayOutChooser(QDialog &dialog, QVBoxLayout *side, int helpTopic);
 
     // Opens the folder (the process's current folder follows it).
     void SetDirectory(const QString &folder);
@@ -27,6 +34,4 @@ public:
 
     // The selected file changed.
     std::function<void()> OnFileChange;
-    // A file was double-clicked or confirmed with Enter.
-    std::function<void()> OnFileChoose;
 };

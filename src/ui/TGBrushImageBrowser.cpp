@@ -16,7 +16,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -42,20 +41,11 @@ TGBrushImageBrowser::TGBrushImageBrowser(const TDidedErero &shape, QWidget *pare
     SamplePreview->SetSizing(TPicturePreview::TSizing::Tile);
     SamplePreview->setFixedSize(218, 203);
     TDialogStrip::SetWhatsThis(*SamplePreview, QStringLiteral("The texture you clicked, as it fills the shape."));
-    auto *right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("Sample:"), this));
-    right->addWidget(SamplePreview);
-    right->addStretch();
-    auto *columns = new QHBoxLayout;
-    columns->addWidget(Browser, 1);
-    columns->addLayout(right);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
-    layout->addLayout(TDialogStrip::Create(*this, HelpTopicTexture));
-    resize(520, 420);
-
+    auto *side = new QVBoxLayout;
+    side->addWidget(new QLabel(QStringLiteral("Sample:"), this));
+    side->addWidget(SamplePreview);
+    Browser->LayOutChooser(*this, side, HelpTopicTexture);
     Browser->OnFileChange = [this] { FileChanged(); };
-    Browser->OnFileChoose = [this] { accept(); };
     ShowSample();
     TFormPlacement::CenterForm(*this, parent != nullptr ? parent->window() : nullptr);
     TPictureChoice::ResetScreenCursor();

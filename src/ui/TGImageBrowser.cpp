@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,20 +27,11 @@ TGImageBrowser::TGImageBrowser(QWidget *parent) : QDialog(parent)
     Image1->setFixedSize(218 + 2 * Image1->frameWidth(), 203 + 2 * Image1->frameWidth());
     TDialogStrip::SetWhatsThis(*Image1, QStringLiteral("The picture you clicked, as it will look."));
 
-    auto *right = new QVBoxLayout;
-    right->addWidget(Image1);
-    right->addWidget(CreateOptions());
-    right->addStretch();
-    auto *columns = new QHBoxLayout;
-    columns->addWidget(Browser, 1);
-    columns->addLayout(right);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
-    layout->addLayout(TDialogStrip::Create(*this, HelpTopicClipArt));
-    resize(520, 420);
-
+    auto *side = new QVBoxLayout;
+    side->addWidget(Image1);
+    side->addWidget(CreateOptions());
+    Browser->LayOutChooser(*this, side, HelpTopicClipArt);
     Browser->OnFileChange = [this] { FileChanged(); };
-    Browser->OnFileChoose = [this] { accept(); };
     TFormPlacement::CenterForm(*this, parent != nullptr ? parent->window() : nullptr);
     TPictureChoice::ResetScreenCursor();
 }

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -141,6 +142,23 @@ inline bool WithModalDialog(const std::function<void()> &open, const std::functi
     open();
     *armed = false;
     return seen;
+}
+
+// Runs during() and answers every message box it opens with OK; gives their texts.
+inline QStringList AnswerMessageBoxes(const std::function<void()> &during)
+{
+    QStringList texts;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&texts] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            texts << box->text();
+            box->accept();
+        }
+    });
+    poll.start();
+    during();
+    return texts;
 }
 
 // The entry of a menu by its caption, following submenus given as "Style/Vertical".

@@ -47,23 +47,6 @@ QByteArray BmpOf(const QImage &image)
     return bytes;
 }
 
-// Runs during() and answers every message box it opens with OK; gives their texts.
-QStringList AnswerMessageBoxes(const std::function<void()> &during)
-{
-    QStringList texts;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&texts] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            texts << box->text();
-            box->accept();
-        }
-    });
-    poll.start();
-    during();
-    return texts;
-}
-
 QStringList Entries(const QListWidget &list)
 {
     QStringList names;

@@ -3,8 +3,11 @@
 #include "pictures/WmfWriter.h"
 
 #include "core/TDesign.h"
+#include "core/TGLabelObjectFiler.h"
 #include "core/TPrinterNudges.h"
+#include "objects/StandardClasses.h"
 #include "objects/graphics/TDidedErero.h"
+#include "objects/graphics/TGImage.h"
 #include "objects/graphics/TGLabelShapes.h"
 #include "objects/graphics/TGVodirOriz.h"
 #include "objects/text/TGPLabel.h"
@@ -521,6 +524,35 @@ private Q_SLOTS:
         const QImage page = ReadPdf(Path("dense.pdf")).Pages.value(0);
         QVERIFY(MarkAt(page, parameters.CardOrigin(29, 9)));
         QVERIFY(MarkAt(page, parameters.CardOrigin(12, 7)));
+    }
+
+    // Clip art and background art that are metafiles reach the PDF as
+    // drawing and text, not as pictures, also after the design was saved and
+    // opened again.
+    void metafileArtPrintsAsVectorsFromAReopenedDesign()
+    {
+        const QString art = QStringLiteral(QUANDREL_ART_FOLDER "/clipart/");
+        TDesign saved;
+        auto image = std::make_unique<TGImage>();
+        image->SetName(QStringLiteral("Badge"));
+        image->SetBounds(10, 10, 100, 100);
+        image->Picture().LoadFromFile(art + "badge.wmf");
+        saved.Add(std::move(image));
+        const TGLabelObjectFiler filer(StandardClasses());
+        filer.SaveToFile(saved, Path("badge.qdl"));
+        TDesign reopened;
+        TGLabelObjectFiler(StandardClasses()).LoadFromFile(reopened, Path("badge.qdl"));
+        QCOMPARE(reopened.Count(), 1);
+
+        TLabelJobParameters parameters = DefaultJob();
+        parameters.BackgroundFile = art + "envelope.wmf";
+        PrintToPdf(reopened, parameters, Path("vectors.pdf"));
+        const QString text = PopplerTools::Text(Path("vectors.pdf"));
+        QCOMPARE(text.count(QStringLiteral("NEW")), 10);
+        QCOMPARE(text.count(QStringLiteral("AIR")), 10);
+        const QStringList pictures = PopplerTools::Run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), Path("vectors.pdf")})
+                                         .split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(pictures.size(), 2); // the table's two header lines only
     }
 
     void complexDesignsWarnInTheCompletionText_data()

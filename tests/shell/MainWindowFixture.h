@@ -71,6 +71,14 @@ public:
     {
         script.Run([this, actionName] { Action(actionName)->trigger(); });
     }
+    // Opens the design through "&Open" and its file dialog; false when any
+    // other dialog appeared.
+    bool Open(const QString &fileName) const
+    {
+        ModalScript open({ModalScript::ChooseFile(fileName)});
+        Trigger("Open1", open);
+        return open.Unexpected == 0 && open.Unused == 0;
+    }
     void ClickWith(const char *buttonName, ModalScript &script) const
     {
         script.Run([this, buttonName] { Click(buttonName); });

@@ -137,9 +137,7 @@ private Q_SLOTS:
         QCOMPARE(proposed, QStringLiteral("BC0002.QDL"));
         QVERIFY(QFileInfo::exists(f.Saved(QStringLiteral("BC0002.QDL"))));
 
-        ModalScript open({ModalScript::ChooseFile(first)});
-        f.Trigger("Open1", open);
-        QCOMPARE(open.Unexpected, 0);
+        QVERIFY(f.Open(first));
         QCOMPARE(f.Window->windowTitle(), QStringLiteral("Quandrel - BC0001.QDL"));
         QCOMPARE(f.Design().Count(), 1);
         QCOMPARE(CaptionOf(f.Design(), 0), QStringLiteral("Jane Doe"));
@@ -152,8 +150,7 @@ private Q_SLOTS:
         const QString file = f.Saved(QStringLiteral("card.qdl"));
         WriteDesign(file);
         QVERIFY(f.Start());
-        ModalScript open({ModalScript::ChooseFile(file)});
-        f.Trigger("Open1", open);
+        QVERIFY(f.Open(file));
         f.Draw("DrawEllipseButton", QPoint(100, 100), QPoint(150, 130));
         QVERIFY(f.Window->ChangesMade());
         f.Window->activateWindow();
@@ -187,8 +184,7 @@ private Q_SLOTS:
         }
         MainWindowFixture::WriteFile(bad, content);
         QVERIFY(f.Start());
-        ModalScript openGood({ModalScript::ChooseFile(good)});
-        f.Trigger("Open1", openGood);
+        QVERIFY(f.Open(good));
         QCOMPARE(f.Design().Count(), 1);
 
         QString message;
@@ -241,8 +237,7 @@ private Q_SLOTS:
         }
         QVERIFY(f.Start());
         for (const QString &file : files) {
-            ModalScript open({ModalScript::ChooseFile(file)});
-            f.Trigger("Open1", open);
+            QVERIFY(f.Open(file));
         }
         QCOMPARE(f.RecentEntries(), (QStringList{files[5], files[4], files[3], files[2], files[1]}));
         QCOMPARE(f.RecentEntry(1)->text(), QStringLiteral("&1 ") + files[5]);
@@ -262,8 +257,7 @@ private Q_SLOTS:
         const QString file = f.Saved(QStringLiteral("gone.qdl"));
         WriteDesign(file);
         QVERIFY(f.Start());
-        ModalScript open({ModalScript::ChooseFile(file)});
-        f.Trigger("Open1", open);
+        QVERIFY(f.Open(file));
         ModalScript none;
         f.Trigger("New1", none);
         QFile::remove(file);
@@ -362,8 +356,7 @@ private Q_SLOTS:
         const QString file = f.Saved(QStringLiteral("card.qdl"));
         WriteDesign(file);
         QVERIFY(f.Start());
-        ModalScript open({ModalScript::ChooseFile(file)});
-        f.Trigger("Open1", open);
+        QVERIFY(f.Open(file));
         f.Draw("DrawRectanglebutton", QPoint(20, 60), QPoint(80, 90));
         // The design file's place is taken by a folder: nothing can be written there.
         QVERIFY(QFile::remove(file));
@@ -397,8 +390,7 @@ private Q_SLOTS:
         MainWindowFixture::WriteFile(companion, "/art/sunset.bmp\r\n");
         MainWindowFixture::WriteFile(cutAtFirstDot, "/art/other.bmp\r\n");
         QVERIFY(f.Start());
-        ModalScript open({ModalScript::ChooseFile(design)});
-        f.Trigger("Open1", open);
+        QVERIFY(f.Open(design));
         QCOMPARE(f.Window->BackgroundArtFileName(), QStringLiteral("/art/sunset.bmp"));
 
         // Saved again, the companion keeps naming the art, in one line.
@@ -449,8 +441,7 @@ private Q_SLOTS:
         WriteDesign(design);
         MainWindowFixture::WriteFile(f.Saved(QStringLiteral("card.QDE")), art.toUtf8() + "\r\n");
         QVERIFY(f.Start());
-        ModalScript openPrevious({ModalScript::ChooseFile(previous)});
-        f.Trigger("Open1", openPrevious);
+        QVERIFY(f.Open(previous));
         QCOMPARE(f.Card().RenderToBitmap().pixelColor(2, 2), QColor(Qt::red));
 
         QString message;
@@ -548,8 +539,7 @@ private Q_SLOTS:
         MainWindowFixture::WriteFile(f.Saved(QStringLiteral("moved.QDE")), "/another/machine/dawn.bmp\r\n");
         QVERIFY(f.Start());
         const QString dawn = SavePicture(TProgramFolder::BackgroundArtFolder() + "dawn.bmp", Qt::blue);
-        ModalScript open({ModalScript::ChooseFile(design)});
-        f.Trigger("Open1", open);
+        QVERIFY(f.Open(design));
         QString preselected;
         ModalScript cancel({[&](QDialog &dialog) {
             if (auto *chooser = dynamic_cast<TLoadBackGround *>(&dialog))
@@ -589,8 +579,7 @@ private Q_SLOTS:
         const QString file = f.Saved(QStringLiteral("card.qdl"));
         WriteDesign(file);
         QVERIFY(f.Start());
-        ModalScript open({ModalScript::ChooseFile(file)});
-        f.Trigger("Open1", open);
+        QVERIFY(f.Open(file));
         f.Draw("DrawRectanglebutton", QPoint(20, 60), QPoint(80, 90));
         QCOMPARE(f.Design().Count(), 2);
         ModalScript keep({ModalScript::Press(QMessageBox::No)});
@@ -612,8 +601,7 @@ private Q_SLOTS:
         WriteDesign(file);
         MainWindowFixture::WriteFile(f.Saved(QStringLiteral("old.QDE")), "/art/a.bmp\r\n");
         QVERIFY(f.Start());
-        ModalScript open({ModalScript::ChooseFile(file)});
-        f.Trigger("Open1", open);
+        QVERIFY(f.Open(file));
         ModalScript no({ModalScript::ChooseFile(file), ModalScript::Press(QMessageBox::No)});
         f.Trigger("Delete1", no);
         QVERIFY(QFileInfo::exists(file));
@@ -689,8 +677,7 @@ private Q_SLOTS:
         const QString design = f.Saved(QStringLiteral("card.qdl"));
         WriteDesign(design);
         QVERIFY(f.Start());
-        ModalScript open({ModalScript::ChooseFile(design)});
-        f.Trigger("Open1", open);
+        QVERIFY(f.Open(design));
 
         // The folder the picture should go to is gone.
         const QString file = f.Saved(QStringLiteral("gone/card.BMP"));
@@ -714,8 +701,7 @@ private Q_SLOTS:
         const QString file = f.Saved(QStringLiteral("z.qdl"));
         WriteDesign(file);
         QVERIFY(f.Start());
-        ModalScript open({ModalScript::ChooseFile(file)});
-        f.Trigger("Open1", open);
+        QVERIFY(f.Open(file));
         auto *caption = f.Window->findChild<QLabel *>(QStringLiteral("ZoomCaption"));
         const QRect objectAt100 = f.Design().At(0)->BoundsRect();
         for (int i = 0; i < 6; ++i)

@@ -23,13 +23,14 @@ public:
 
     // Device pixels per inch, the same across and down.
     virtual double Resolution() const = 0;
-    virtual QPointF DeviceOriginInches() const = 0;
+    // The paper's corner unless the device cannot print there.
+    virtual QPointF DeviceOriginInches() const { return QPointF(); }
 
     // How many copies of each page the device makes by itself; 1 when it
     // cannot make copies, so that the job prints every sheet as a page.
-    virtual int MaxCopies() const = 0;
-    virtual int Copies() const = 0;
-    virtual void SetCopies(int copies) = 0;
+    virtual int MaxCopies() const { return 1; }
+    virtual int Copies() const { return FCopies; }
+    virtual void SetCopies(int copies) { FCopies = copies; }
 
     // Starts the document on its first page.
     virtual QPainter &BeginDocument(const QString &title) = 0;
@@ -38,4 +39,7 @@ public:
     // Ends the document without delivering it, as far as the device can;
     // never fails.
     virtual void AbortDocument() = 0;
+
+private:
+    int FCopies = 1;
 };

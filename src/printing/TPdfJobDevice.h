@@ -23,10 +23,6 @@ public:
     ~TPdfJobDevice() override;
 
     double Resolution() const override { return DotsPerInch; }
-    QPointF DeviceOriginInches() const override { return QPointF(); }
-    int MaxCopies() const override { return 1; }
-    int Copies() const override { return FCopies; }
-    void SetCopies(int copies) override { FCopies = copies; }
 
     QPainter &BeginDocument(const QString &title) override;
     void NewPage() override;
@@ -36,7 +32,6 @@ public:
 private:
     QString FFileName;
     QPageSize FPageSize;
-    int FCopies = 1;
     std::unique_ptr<QSaveFile> FFile;
     std::unique_ptr<QPdfWriter> FWriter;
     QPainter FPainter;

@@ -21,10 +21,6 @@ public:
     ~TRecordingJobDevice() override;
 
     double Resolution() const override { return FDotsPerInch; }
-    QPointF DeviceOriginInches() const override { return QPointF(); }
-    int MaxCopies() const override { return 1; }
-    int Copies() const override { return FCopies; }
-    void SetCopies(int copies) override { FCopies = copies; }
 
     QPainter &BeginDocument(const QString &title) override;
     void NewPage() override;
@@ -40,7 +36,6 @@ private:
 
     QSizeF FPaperInches;
     double FDotsPerInch;
-    int FCopies = 1;
     std::unique_ptr<QPicture> FPage;
     QPainter FPainter;
     QList<QByteArray> FPages;

@@ -19,10 +19,7 @@ public:
     }
 
     double Resolution() const override { return FDotsPerInch; }
-    QPointF DeviceOriginInches() const override { return QPointF(); }
     int MaxCopies() const override { return FMaxCopies; }
-    int Copies() const override { return FCopies; }
-    void SetCopies(int copies) override { FCopies = copies; }
 
     QPainter &BeginDocument(const QString &) override
     {
@@ -62,6 +59,5 @@ private:
     QSizeF FPaperInches;
     int FDotsPerInch;
     int FMaxCopies;
-    int FCopies = 1;
     QPainter FPainter;
 };
